@@ -1,0 +1,71 @@
+// Form1, the changer's main window "Dekorin": the two collection lists, their buttons, the change
+// timer and the notification-area icon. Its methods are implemented beside the subsystem they
+// belong to (core, desktop, collection, tray, dialogs); this file is the one place that lists them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "changer/core/run_mode.h"
+#include "platform/file_list_box.h"
+#include "platform/handles.h"
+#include "platform/window.h"
+
+namespace dek {
+
+// What the load step decided about the rest of the run.
+enum class StartOutcome {
+    Running,   // the message loop runs until the user exits
+    Finished,  // the one-shot change is done: end now, without the unload step
+    Failed,    // start-up could not prepare the collection folders (already reported)
+};
+
+class MainWindow final : public platform::Window {
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Creates the window and runs the load step for the given command-line arguments.
+    StartOutcome Load(std::wstring_view arguments);
+
+    static MainWindow* From(HWND hwnd) { return static_cast<MainWindow*>(Window::FromHandle(hwnd)); }
+
+    // Methods that other parts of the program call by name.
+    void tuskicon1();     // put the icon into the notification area
+    void tuskicon2();     // take it out
+    void SetWallList();   // rebuild List1 from File1 and the display records
+    void randomchange();  // change sound, then random wallpaper and random screen saver
+    void randomchange1(); // random wallpaper
+    void randomchange2(); // random screen saver
+    void SetChangeTimer(bool enabled);
+
+    // Form state.
+    std::wstring SelectedWall;
+    std::wstring SelectedSaver;
+    int16_t LastWallIndex = 0;
+    int16_t LastSaverIndex = 0;
+    int16_t MinuteCount = 0;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateMenus();
+    void ShowMenus(bool fileMenu, bool changeMenu);
+    void OnCommand(int id, int notification);
+    void OnTimer();
+    void OnTrayNotification(UINT mouseMessage);
+    void Unload();
+
+    bool mfileVisible_ = false;
+    bool mchangeVisible_ = false;
+    bool unloaded_ = false;
+    platform::FileListBox file1_;  // File1: every normal file of WallDir (out of sight)
+    platform::FileListBox file2_;  // File2: the "*.scr" files of SaverDir
+    platform::UniqueHMenu menuBar_;
+    platform::UniqueHMenu mfile_;
+    platform::UniqueHMenu mchange_;
+};
+
+}  // namespace dek

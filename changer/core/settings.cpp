@@ -1,0 +1,62 @@
+#include "changer/core/settings.h"
+
+namespace dek {
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+int16_t ReadNumber(const SettingsStore& store, std::wstring_view key, int16_t fallback) {
+    const std::optional<std::wstring> text = store.Read(key);
+    if (!text) return fallback;
+    return ParseSettingNumber(*text).value_or(fallback);
+}
+
+std::wstring ReadText(const SettingsStore& store, std::wstring_view key, std::wstring_view fallback) {
+    return store.Read(key).value_or(std::wstring(fallback));
+}
+
+}  // namespace
+
+std::optional<int16_t> ParseSettingNumber(std::wstring_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == L'-' || text.front() == L'+')) {
+        negative = text.front() == L'-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    int32_t value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return std::nullopt;
+        value = value * 10 + (c - L'0');
+        if (value > 32768) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > 32767) return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+Settings LoadSettings(const SettingsStore& store, std::wstring_view programFolder) {
+    Settings s;
+    s.ChangeAtStartup = ReadNumber(store, L"opt1value", 0);
+    s.ChangeOnInterval = ReadNumber(store, L"opt2value", 1);
+    s.PlaySound = ReadNumber(store, L"opt3value", 0);
+    s.ChangeInterval = ReadNumber(store, L"changeinterval", 60);
+    s.SoundFile = ReadText(store, L"wavdir", L"");
+    s.WallDefaultDir = ReadText(store, L"defdir", programFolder);
+    s.SaverDefaultDir = ReadText(store, L"defdir2", programFolder);
+    return s;
+}
+
+void SaveSettings(SettingsStore& store, const Settings& s) {
+    store.Write(L"opt1value", std::to_wstring(s.ChangeAtStartup));
+    store.Write(L"opt2value", std::to_wstring(s.ChangeOnInterval));
+    store.Write(L"opt3value", std::to_wstring(s.PlaySound));
+    store.Write(L"changeinterval", std::to_wstring(s.ChangeInterval));
+    store.Write(L"wavdir", s.SoundFile);
+    store.Write(L"defdir", s.WallDefaultDir);
+    store.Write(L"defdir2", s.SaverDefaultDir);
+}
+
+}  // namespace dek

@@ -1,0 +1,46 @@
+# The two programs, the Win32 wrappers they share, and the tests that run under Wine.
+enable_language(RC)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+if(MINGW)
+  # One self-contained .exe: no libstdc++/libgcc/winpthread DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+  if(CMAKE_CROSSCOMPILING)
+    set(DEK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+    configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  endif()
+endif()
+
+add_library(dek_platform STATIC
+  platform/dpi.cpp
+  platform/error_text.cpp
+  platform/file_list_box.cpp
+  platform/files.cpp
+  platform/message_box.cpp
+  platform/registry.cpp
+  platform/settings_store.cpp
+  platform/shell.cpp
+  platform/window.cpp
+)
+target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm)
+
+add_executable(Dek WIN32
+  changer/core/main.cpp
+  changer/core/main_window.cpp
+  changer/core/message_hook.cpp
+  changer/core/collection_folders.cpp
+  changer/core/module.cpp
+  changer/core/settings_registry.cpp
+  changer/tray/tray_icon.cpp
+  resources/dek.rc
+)
+target_link_libraries(Dek PRIVATE dek_platform)
+
+add_subdirectory(tests/support)
+add_subdirectory(tests/platform)
+add_subdirectory(tests/e2e)

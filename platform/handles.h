@@ -1,0 +1,175 @@
+// Move-only owners for Win32 handles and COM pointers, so that no code path closes by hand.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <utility>
+
+namespace platform {
+
+// Owns one handle of a kind described by Traits: its invalid value and how to release it.
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : handle_(h) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::invalid(); }
+    Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    void reset(Handle h = Traits::invalid()) {
+        if (handle_ != Traits::invalid()) Traits::close(handle_);
+        handle_ = h;
+    }
+    // For out-parameters of API calls; releases what was held.
+    Handle* put() {
+        reset();
+        return &handle_;
+    }
+
+private:
+    Handle handle_ = Traits::invalid();
+};
+
+namespace traits {
+struct Kernel {
+    using Handle = HANDLE;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::CloseHandle(h); }
+};
+struct File {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { ::CloseHandle(h); }
+};
+struct Find {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { ::FindClose(h); }
+};
+struct Key {
+    using Handle = HKEY;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::RegCloseKey(h); }
+};
+struct Menu {
+    using Handle = HMENU;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::DestroyMenu(h); }
+};
+struct Icon {
+    using Handle = HICON;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::DestroyIcon(h); }
+};
+struct Font {
+    using Handle = HFONT;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::DeleteObject(h); }
+};
+struct Bitmap {
+    using Handle = HBITMAP;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::DeleteObject(h); }
+};
+struct Window {
+    using Handle = HWND;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::DestroyWindow(h); }
+};
+struct CoTaskMem {
+    using Handle = void*;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::CoTaskMemFree(h); }
+};
+}  // namespace traits
+
+using UniqueKernelHandle = UniqueHandle<traits::Kernel>;
+using UniqueFile = UniqueHandle<traits::File>;
+using UniqueFind = UniqueHandle<traits::Find>;
+using UniqueHKey = UniqueHandle<traits::Key>;
+using UniqueHMenu = UniqueHandle<traits::Menu>;
+using UniqueHIcon = UniqueHandle<traits::Icon>;
+using UniqueHFont = UniqueHandle<traits::Font>;
+using UniqueHBitmap = UniqueHandle<traits::Bitmap>;
+using UniqueHwnd = UniqueHandle<traits::Window>;
+using UniqueCoTaskMem = UniqueHandle<traits::CoTaskMem>;
+
+// Owns one reference to a COM interface.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : ptr_(std::exchange(other.ptr_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            reset();
+            ptr_ = std::exchange(other.ptr_, nullptr);
+        }
+        return *this;
+    }
+    ~ComPtr() { reset(); }
+
+    T* get() const { return ptr_; }
+    T* operator->() const { return ptr_; }
+    explicit operator bool() const { return ptr_ != nullptr; }
+    void reset() {
+        if (ptr_) std::exchange(ptr_, nullptr)->Release();
+    }
+    T** put() {
+        reset();
+        return &ptr_;
+    }
+    void** put_void() { return reinterpret_cast<void**>(put()); }
+
+    template <typename U>
+    HRESULT As(ComPtr<U>& other) const {
+        return ptr_ ? ptr_->QueryInterface(__uuidof(U), other.put_void()) : E_POINTER;
+    }
+
+private:
+    T* ptr_ = nullptr;
+};
+
+// Initialises COM for the calling thread for as long as it lives.
+class ComApartment {
+public:
+    ComApartment() : hr_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(hr_)) ::CoUninitialize();
+    }
+
+private:
+    HRESULT hr_;
+};
+
+// Runs a callable when the scope ends.
+template <typename F>
+class ScopeExit {
+public:
+    explicit ScopeExit(F f) : f_(std::move(f)) {}
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    ~ScopeExit() { f_(); }
+
+private:
+    F f_;
+};
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+// Text values in the registry.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A REG_SZ (or REG_EXPAND_SZ, unexpanded) value; nullopt when the key or value is missing or of
+// another type.
+std::optional<std::wstring> ReadRegString(HKEY root, std::wstring_view subkey, std::wstring_view name);
+
+// Opens the key, creating it when missing, writes the value as REG_SZ and closes the key.
+bool SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, std::wstring_view text);
+
+bool DeleteRegValue(HKEY root, std::wstring_view subkey, std::wstring_view name);
+
+// Removes a key with everything below it; true also when it was not there.
+bool DeleteRegTree(HKEY root, std::wstring_view subkey);
+
+}  // namespace platform
