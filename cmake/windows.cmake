@@ -6,7 +6,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 
 if(MINGW)
   # One self-contained .exe: no libstdc++/libgcc/winpthread DLLs beside it.
-  add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+  add_link_options(-static -static-libgcc -static-libstdc++)
   if(CMAKE_CROSSCOMPILING)
     set(DEK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
     configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
@@ -14,6 +14,13 @@ if(MINGW)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
   endif()
 endif()
+
+# The programs start at wWinMain (MSVC finds it by itself; mingw needs -municode).
+function(dek_use_wide_entry_point target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -municode)
+  endif()
+endfunction()
 
 add_library(dek_platform STATIC
   platform/dpi.cpp
@@ -29,17 +36,27 @@ add_library(dek_platform STATIC
 target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm)
 
-add_executable(Dek WIN32
-  changer/core/main.cpp
+# Everything of the changer but its entry point and its minute, so that tests can link it too.
+add_library(dek_changer STATIC
+  changer/core/collection_folders.cpp
   changer/core/main_window.cpp
   changer/core/message_hook.cpp
-  changer/core/collection_folders.cpp
   changer/core/module.cpp
   changer/core/settings_registry.cpp
   changer/tray/tray_icon.cpp
-  resources/dek.rc
 )
-target_link_libraries(Dek PRIVATE dek_platform)
+target_link_libraries(dek_changer PUBLIC dek_platform)
+
+# The changer. Its twin DekQuickTimer differs only in the length of the change timer's minute
+# (100 ms), so that end-to-end tests see real timer ticks without waiting minutes.
+function(dek_add_changer name minute_ms)
+  add_executable(${name} WIN32 changer/core/main.cpp changer/core/change_timer.cpp resources/dek.rc)
+  target_compile_definitions(${name} PRIVATE DEK_MINUTE_MS=${minute_ms})
+  target_link_libraries(${name} PRIVATE dek_changer)
+  dek_use_wide_entry_point(${name})
+endfunction()
+dek_add_changer(Dek 60000)
+dek_add_changer(DekQuickTimer 100)
 
 add_subdirectory(tests/support)
 add_subdirectory(tests/platform)

@@ -72,11 +72,13 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
         if (!extension.empty() && !EndsWithNoCase(found.cFileName, extension)) continue;
         names.emplace_back(found.cFileName);
     } while (FindNextFileW(find.get(), &found));
-    // The file system gives its own order (Wine: the Linux one); the lists promise alphabetical.
+    // The file system gives its own order (Wine: the Linux one); the lists promise the user's
+    // alphabetical order, without regard to case, and a fixed order for names equal in it.
     std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        const int byCase = CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                                static_cast<int>(b.size()), TRUE);
-        return byCase == CSTR_EQUAL ? a < b : byCase == CSTR_LESS_THAN;
+        const int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
+                                          static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+                                          nullptr, nullptr, 0);
+        return order == CSTR_EQUAL ? a < b : order == CSTR_LESS_THAN;
     });
     return names;
 }

@@ -30,5 +30,16 @@ if [ ! -f "$WINEPREFIX/.dek-ready" ]; then
   touch "$WINEPREFIX/.dek-ready"
 fi
 
-# Keep one server alive for the whole run: each program start then costs a fraction of a second.
-wineserver -p 2>/dev/null || true
+# Keep one server and the desktop process alive for the whole run, so that each program start
+# costs a fraction of a second. Both are started here, detached from this shell's output: a
+# long-lived process that inherited a pipe would keep whoever reads it (ctest, CI) waiting.
+wineserver -p </dev/null >/dev/null 2>&1 || true
+dek_desktop_pid_file=$WINEPREFIX/.dek-desktop.pid
+if ! { [ -f "$dek_desktop_pid_file" ] && kill -0 "$(cat "$dek_desktop_pid_file")" 2>/dev/null; }; then
+  setsid wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+  echo $! >"$dek_desktop_pid_file"
+  for _ in $(seq 200); do
+    xwininfo -display "$DISPLAY" -root -children 2>/dev/null | grep -q 'Wine desktop' && break
+    sleep 0.05
+  done
+fi

@@ -39,7 +39,6 @@ enum MenuId : int {
 };
 
 enum TimerId : int { Timer1 = 1 };
-inline constexpr unsigned kTimer1IntervalMs = 60000;
 
 // The notification-area icon: its id and the private message its mouse events arrive as.
 inline constexpr unsigned kTrayIconId = 1;

@@ -108,14 +108,6 @@ StartOutcome MainWindow::Load(std::wstring_view arguments) {
     return StartOutcome::Running;
 }
 
-void MainWindow::SetChangeTimer(bool enabled) {
-    if (enabled) {
-        SetTimer(hwnd(), Timer1, kTimer1IntervalMs, nullptr);
-    } else {
-        KillTimer(hwnd(), Timer1);
-    }
-}
-
 void MainWindow::CreateMenus() {
     mfile_.reset(CreatePopupMenu());
     AppendMenuW(mfile_.get(), MF_STRING, mresize, L"元のサイズに戻す");
