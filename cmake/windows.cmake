@@ -23,6 +23,7 @@ function(dek_use_wide_entry_point target)
 endfunction()
 
 add_library(dek_platform STATIC
+  platform/common_dialogs.cpp
   platform/dpi.cpp
   platform/error_text.cpp
   platform/file_list_box.cpp
@@ -34,7 +35,7 @@ add_library(dek_platform STATIC
   platform/window.cpp
 )
 target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm)
+target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32)
 
 # Everything of the changer but its entry point and its minute, so that tests can link it too.
 add_library(dek_changer STATIC
@@ -43,7 +44,13 @@ add_library(dek_changer STATIC
   changer/core/message_hook.cpp
   changer/core/module.cpp
   changer/core/settings_registry.cpp
+  changer/collection/collection_commands.cpp
+  changer/collection/drop.cpp
+  changer/collection/wall_list.cpp
+  changer/desktop/random_change.cpp
+  changer/dialogs/dialog_commands.cpp
   changer/tray/tray_icon.cpp
+  changer/tray/tray_menu.cpp
 )
 target_link_libraries(dek_changer PUBLIC dek_platform)
 

@@ -176,30 +176,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCommand(int id, int notification) {
-    switch (id) {
-    case Command12:
-    case mend:
+    if (id == Command12 || id == mend) {
+        // Exit only unloads the main window, as its close box does.
         PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-        break;
-    case Command11:
-        tuskicon1();
-        ShowWindow(hwnd(), SW_HIDE);
-        ShowMenus(true, mchangeVisible_);
-        break;
-    default:
-        (void)notification;
-        break;
+        return;
     }
+    if (OnListCommand(id, notification) || OnChangeCommand(id) || OnCollectionCommand(id) || OnDialogCommand(id)) {
+        return;
+    }
+    OnTrayCommand(id);
 }
-
-// The timed change counts minutes; the change itself arrives with the desktop changer.
-void MainWindow::OnTimer() {}
-
-void MainWindow::OnTrayNotification(UINT) {}
-
-void MainWindow::SetWallList() {}
-void MainWindow::randomchange() {}
-void MainWindow::randomchange1() {}
-void MainWindow::randomchange2() {}
 
 }  // namespace dek

@@ -51,6 +51,13 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Command handlers of each part of the program; each answers true for an id it handled.
+    bool OnListCommand(int id, int notification);  // collection/wall_list.cpp: List1, File1, File2
+    bool OnChangeCommand(int id);                  // desktop/random_change.cpp: Command4, Command8, mrc0-mrc2
+    bool OnCollectionCommand(int id);              // collection/collection_commands.cpp: add, delete, position, preview
+    bool OnDialogCommand(int id);                  // dialogs/dialog_commands.cpp: Command9, Command10
+    bool OnTrayCommand(int id);                    // tray/tray_menu.cpp: Command11, mresize
+
     void CreateMenus();
     void ShowMenus(bool fileMenu, bool changeMenu);
     void OnCommand(int id, int notification);

@@ -1,5 +1,6 @@
 #include "changer/core/message_hook.h"
 
+#include "changer/collection/drop.h"
 #include "changer/core/module.h"
 
 namespace dek {
@@ -19,6 +20,7 @@ void RemoveHook(HWND window) {
 LRESULT CALLBACK MessageHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // The procedure to hand on to is read before anything runs: a message may remove the hook.
     const WNDPROC previous = Module1().PrevWndProc;
+    if (message == WM_DROPFILES) TakeDroppedFiles(window, reinterpret_cast<HDROP>(wParam));
     if (!previous) return DefWindowProcW(window, message, wParam, lParam);
     return CallWindowProcW(previous, window, message, wParam, lParam);
 }

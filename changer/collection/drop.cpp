@@ -1,0 +1,7 @@
+#include "changer/collection/drop.h"
+
+namespace dek {
+
+void TakeDroppedFiles(HWND, HDROP) {}
+
+}  // namespace dek

@@ -1,0 +1,59 @@
+#include "platform/common_dialogs.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+#include <vfw.h>
+
+#include "platform/handles.h"
+
+namespace platform {
+
+std::wstring BrowseForFolder(HWND owner, std::wstring_view title) {
+    const std::wstring text(title);
+    BROWSEINFOW info = {};
+    info.hwndOwner = owner;
+    info.lpszTitle = text.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    UniqueCoTaskMem chosen(SHBrowseForFolderW(&info));
+    if (!chosen) return {};
+    // Room for any path the shell can give back, not only MAX_PATH.
+    std::wstring path(32768, L'\0');
+    if (!SHGetPathFromIDListEx(static_cast<PCIDLIST_ABSOLUTE>(chosen.get()), path.data(),
+                               static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) {
+        return {};
+    }
+    path.resize(wcslen(path.c_str()));
+    return path;
+}
+
+std::wstring OpenFileDialog(const OpenFileRequest& request) {
+    // Description and pattern, each ended by a NUL, and one more NUL after the last pair.
+    std::wstring filter(request.filterName);
+    filter += L'\0';
+    filter += request.filterPattern;
+    filter += L'\0';
+    const std::wstring initialFolder(request.initialFolder);
+    const std::wstring title(request.title);
+    std::wstring file(32768, L'\0');
+    std::wstring fileTitle(MAX_PATH + 1, L'\0');
+
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = request.owner;
+    ofn.hInstance = GetModuleHandleW(nullptr);
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrFileTitle = fileTitle.data();
+    ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+    ofn.lpstrInitialDir = initialFolder.c_str();
+    ofn.lpstrTitle = title.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    const BOOL chosen = request.preview ? GetOpenFileNamePreviewW(&ofn) : GetOpenFileNameW(&ofn);
+    if (!chosen) return {};
+    file.resize(wcslen(file.c_str()));
+    return file;
+}
+
+}  // namespace platform
