@@ -49,6 +49,8 @@ add_library(dek_changer STATIC
   changer/collection/wall_list.cpp
   changer/desktop/random_change.cpp
   changer/dialogs/dialog_commands.cpp
+  changer/dialogs/settings_dialog.cpp
+  changer/dialogs/version_message.cpp
   changer/tray/tray_icon.cpp
   changer/tray/tray_menu.cpp
 )
