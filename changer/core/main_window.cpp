@@ -148,15 +148,13 @@ void MainWindow::Unload() {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (OnTrayMessage(message, lParam)) return 0;
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
         if (wParam == Timer1) OnTimer();
-        return 0;
-    case kTrayCallbackMessage:
-        OnTrayNotification(LOWORD(lParam));
         return 0;
     case WM_CLOSE:
         Unload();

@@ -62,7 +62,10 @@ private:
     void ShowMenus(bool fileMenu, bool changeMenu);
     void OnCommand(int id, int notification);
     void OnTimer();
-    void OnTrayNotification(UINT mouseMessage);
+    bool OnTrayMessage(UINT message, LPARAM lParam);  // tray/tray_menu.cpp: icon notifications, TaskbarCreated
+    void MoveOutOfSight();
+    void CenterAndShow();
+    void PopUp(HMENU menu);
     void Unload();
 
     bool mfileVisible_ = false;
