@@ -32,6 +32,7 @@ add_library(dek_platform STATIC
   platform/registry.cpp
   platform/settings_store.cpp
   platform/shell.cpp
+  platform/sound.cpp
   platform/window.cpp
 )
 target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
@@ -47,7 +48,9 @@ add_library(dek_changer STATIC
   changer/collection/collection_commands.cpp
   changer/collection/drop.cpp
   changer/collection/wall_list.cpp
+  changer/desktop/apply.cpp
   changer/desktop/random_change.cpp
+  changer/desktop/wall_record.cpp
   changer/dialogs/dialog_commands.cpp
   changer/dialogs/settings_dialog.cpp
   changer/dialogs/version_message.cpp

@@ -62,6 +62,14 @@ private:
     void ShowMenus(bool fileMenu, bool changeMenu);
     void OnCommand(int id, int notification);
     void OnTimer();
+    // collection/wall_list.cpp: selection handling of the three lists, also run when the program
+    // itself selects a row.
+    void List1Click();
+    void File1Click();
+    void File2Click();
+    // desktop/random_change.cpp: the two Change buttons, whose actions double-clicks also run.
+    void Command4Click();
+    void Command8Click();
     bool OnTrayMessage(UINT message, LPARAM lParam);  // tray/tray_menu.cpp: icon notifications, TaskbarCreated
     void MoveOutOfSight();
     void CenterAndShow();

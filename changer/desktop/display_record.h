@@ -1,0 +1,39 @@
+// The display record of one wallpaper: how it is laid on the desktop, kept as a one-line text file
+// "<picture name>.dat" in the collection's "dat" folder. The texts are read and written here;
+// the files themselves in wall_record.cpp.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dek {
+
+// A record may hold any number; only these three are ever written.
+using DisplayPosition = int16_t;
+inline constexpr DisplayPosition Center = 0;   // once, in the middle of the desktop; the default
+inline constexpr DisplayPosition Tile = 1;     // repeated over the whole desktop
+inline constexpr DisplayPosition Stretch = 2;  // enlarged over the desktop
+
+// The first number of the record: leading blanks skipped, the number ending at the first comma,
+// blank or line end. A fraction rounds to the nearest whole number, halves to the even one.
+// A record that is empty, does not begin with a number, or whose number does not fit 16 bits
+// reads as Center, so that a damaged file never stops the program.
+DisplayPosition ParseWallRecord(std::string_view text);
+
+// The record's whole content: the decimal number, then CR LF ("1\r\n").
+std::string FormatWallRecord(DisplayPosition position);
+
+// The record's file name for a wallpaper file name: "sea.bmp" gives "sea.bmp.dat".
+std::wstring WallRecordName(std::wstring_view wallpaper);
+
+// The desktop's two registry values for a position, under "Control Panel\Desktop". The system
+// takes "TileWallpaper" as on/off and stretching from "WallpaperStyle", so a stretched wallpaper
+// needs the pair; a record holding a number other than 0 or 1 is shown as stretched and applied so.
+struct DesktopTiling {
+    const wchar_t* tileWallpaper;
+    const wchar_t* wallpaperStyle;
+};
+DesktopTiling TilingFor(DisplayPosition position);
+
+}  // namespace dek
