@@ -29,6 +29,7 @@ add_library(dek_platform STATIC
   platform/file_list_box.cpp
   platform/files.cpp
   platform/message_box.cpp
+  platform/pictures.cpp
   platform/registry.cpp
   platform/settings_store.cpp
   platform/shell.cpp
@@ -36,7 +37,7 @@ add_library(dek_platform STATIC
   platform/window.cpp
 )
 target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32)
+target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32 windowscodecs)
 
 # Everything of the changer but its entry point and its minute, so that tests can link it too.
 add_library(dek_changer STATIC
@@ -47,6 +48,8 @@ add_library(dek_changer STATIC
   changer/core/settings_registry.cpp
   changer/collection/collection_commands.cpp
   changer/collection/drop.cpp
+  changer/collection/picture_window.cpp
+  changer/collection/position_dialog.cpp
   changer/collection/wall_list.cpp
   changer/desktop/apply.cpp
   changer/desktop/random_change.cpp

@@ -7,8 +7,13 @@
 namespace platform {
 namespace {
 
-// Top-level windows of the program still open; the program ends when the last one goes.
+// Top-level windows of the program still open that keep it running; the program ends when the
+// last one goes.
 int g_openTopLevelWindows = 0;
+
+void CountOut() {
+    if (--g_openTopLevelWindows == 0) PostQuitMessage(0);
+}
 
 struct KindStyle {
     const wchar_t* className;
@@ -29,6 +34,7 @@ KindStyle StyleOf(ControlKind kind, bool startsGroup) {
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::Icon: return {L"STATIC", SS_ICON, 0};
+    case ControlKind::Picture: return {L"STATIC", SS_BITMAP | SS_NOTIFY, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -55,15 +61,25 @@ Window::Window() = default;
 Window::~Window() {
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        const bool topLevel = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) == 0;
         HWND hwnd = std::exchange(hwnd_, nullptr);
         DestroyWindow(hwnd);
-        if (topLevel && --g_openTopLevelWindows == 0) PostQuitMessage(0);
+        if (std::exchange(counted_, false)) CountOut();
     }
 }
 
 Window* Window::FromHandle(HWND hwnd) {
     return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
+}
+
+void Window::SetKeepsProgramRunning(bool keeps) {
+    keepsProgramRunning_ = keeps;
+    if (!hwnd_ || (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) != 0 || counted_ == keeps) return;
+    counted_ = keeps;
+    if (keeps) {
+        ++g_openTopLevelWindows;
+    } else {
+        CountOut();
+    }
 }
 
 int Window::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
@@ -170,7 +186,10 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0) ++g_openTopLevelWindows;
+        if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0 && self->keepsProgramRunning_) {
+            self->counted_ = true;
+            ++g_openTopLevelWindows;
+        }
     }
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -178,7 +197,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0 && --g_openTopLevelWindows == 0) PostQuitMessage(0);
+        if (std::exchange(self->counted_, false)) CountOut();
     }
     return result;
 }

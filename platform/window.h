@@ -23,6 +23,7 @@ enum class ControlKind {
     ListBox,      // single selection, rows in the order added
     ComboBox,     // editable text field with a drop-down list
     Icon,         // holds an icon (the `text` names the icon resource)
+    Picture,      // a picture box: takes the size of the bitmap it is given; clicks reach the parent
 };
 
 struct ControlSpec {
@@ -72,6 +73,9 @@ protected:
     // Controls are created in table order, which is also their keyboard order.
     void CreateControls(std::span<const ControlSpec> specs);
     void AddTooltip(int controlId, const wchar_t* text);
+    // The program ends when the last top-level window that keeps it running closes. A window
+    // that only serves in the background (hidden) says so, before or after it is created.
+    void SetKeepsProgramRunning(bool keeps);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,6 +87,8 @@ private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    bool keepsProgramRunning_ = true;
+    bool counted_ = false;  // in the count of windows that keep the program running
     int dpi_ = 96;
     UniqueHFont font_;
     UniqueHwnd tooltip_;

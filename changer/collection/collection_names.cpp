@@ -1,0 +1,56 @@
+#include "changer/collection/collection_names.h"
+
+namespace dek {
+namespace {
+
+std::wstring_view LastThree(std::wstring_view text) { return text.substr(text.size() < 3 ? 0 : text.size() - 3); }
+
+// Only ASCII letters matter: every extension compared against is plain ASCII.
+std::wstring LowerAscii(std::wstring_view text) {
+    std::wstring lower(text);
+    for (wchar_t& c : lower) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+    return lower;
+}
+
+}  // namespace
+
+std::wstring CutAtNul(std::wstring_view text) {
+    const size_t nul = text.find(L'\0');
+    return std::wstring(nul == std::wstring_view::npos ? text : text.substr(0, nul));
+}
+
+std::wstring FileTitleOf(std::wstring_view path) {
+    const std::wstring whole = CutAtNul(path);
+    // A drive-relative path ("C:name") has its name after the colon.
+    const size_t separator = whole.find_last_of(L"\\/:");
+    return separator == std::wstring::npos ? whole : whole.substr(separator + 1);
+}
+
+bool IsBitmapName(std::wstring_view fileName) { return fileName.size() >= 3 && LastThree(fileName) == L"bmp"; }
+
+std::wstring ConvertedBitmapName(std::wstring_view fileName) {
+    std::wstring name(fileName.substr(0, fileName.size() - LastThree(fileName).size()));
+    name += L"bmp";
+    return name;
+}
+
+DropKind DropKindOf(std::wstring_view path) {
+    const std::wstring extension = LowerAscii(LastThree(path));
+    if (extension == L"scr") return DropKind::ScreenSaver;
+    if (extension == L"jpg" || extension == L"bmp" || extension == L"gif") return DropKind::Wallpaper;
+    return DropKind::Ignored;
+}
+
+std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_view fileName, std::wstring_view option) {
+    std::wstring commandLine = L"\"";
+    commandLine += saverDir;
+    commandLine += L'\\';
+    commandLine += fileName;
+    commandLine += L"\" ";
+    commandLine += option;
+    return commandLine;
+}
+
+}  // namespace dek

@@ -1,0 +1,53 @@
+// Pictures through the platform's imaging (WIC): loading ".bmp", ".gif" and ".jpg" files and
+// saving a picture as a 24-bit Windows bitmap. Failures come back as values.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/handles.h"
+
+namespace platform {
+
+// A decoded picture held as 24-bit pixels, blue-green-red, rows top-down, each row padded to a
+// multiple of four bytes (the row layout of a Windows bitmap).
+class Picture {
+public:
+    // `pixels` holds Height() rows of Stride(width) bytes.
+    Picture(int width, int height, std::vector<uint8_t> pixels)
+        : width_(width), height_(height), pixels_(std::move(pixels)) {}
+
+    static size_t Stride(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    const std::vector<uint8_t>& Pixels() const { return pixels_; }
+    // The colour of one pixel; black outside the picture.
+    COLORREF PixelAt(int x, int y) const;
+    // A device-independent bitmap of the picture for showing it; null when none can be made.
+    UniqueHBitmap CreateBitmap() const;
+
+private:
+    int width_;
+    int height_;
+    std::vector<uint8_t> pixels_;
+};
+
+struct PictureLoad {
+    std::optional<Picture> picture;
+    HRESULT error = S_OK;  // why there is no picture
+};
+
+// Decodes the first frame of a picture file by its content (the name plays no part).
+PictureLoad LoadPicture(const std::wstring& path);
+
+// Writes the picture as a 24-bit Windows bitmap file, replacing a file at that path. On failure
+// nothing is left at the path that this call wrote.
+HRESULT SaveBitmap(const Picture& picture, const std::wstring& path);
+
+}  // namespace platform
