@@ -33,6 +33,8 @@ add_library(dek_platform STATIC
   platform/registry.cpp
   platform/settings_store.cpp
   platform/shell.cpp
+  platform/shell_folders.cpp
+  platform/shell_link.cpp
   platform/sound.cpp
   platform/window.cpp
 )
@@ -72,6 +74,18 @@ function(dek_add_changer name minute_ms)
 endfunction()
 dek_add_changer(Dek 60000)
 dek_add_changer(DekQuickTimer 100)
+
+# The shortcut maker, beside Dek.exe. Everything but its entry point is a library, so that
+# tests can call the shortcut routine directly.
+add_library(dekset_maker STATIC
+  shortcut_maker/folders.cpp
+  shortcut_maker/make_shortcut.cpp
+  shortcut_maker/pro2_form1.cpp
+)
+target_link_libraries(dekset_maker PUBLIC dek_platform)
+add_executable(DekSet WIN32 shortcut_maker/main.cpp resources/dekset.rc)
+target_link_libraries(DekSet PRIVATE dekset_maker)
+dek_use_wide_entry_point(DekSet)
 
 add_subdirectory(tests/support)
 add_subdirectory(tests/platform)
