@@ -347,11 +347,6 @@ TEST_F(DekSetShortcuts, TypedFoldersWithOneOrTwoTrailingSeparatorsAndNonAnsiName
     dekset.Type(target + L"\\\\");
     ExpectCreatedBox(dekset.Create());
     ExpectLink(link, DekSetLink(folder.Path(), L"-e"));
-
-    Remove(link);
-    dekset.Type(target);
-    ExpectCreatedBox(dekset.Create());
-    ExpectLink(link, DekSetLink(folder.Path(), L"-e"));
 }
 
 TEST_F(DekSetShortcuts, ASecondShortcutReplacesTheFirstWithoutAsking) {
