@@ -18,16 +18,17 @@ if [ "${DEK_DISPLAY:-}" != real ] || [ -z "${DISPLAY:-}" ]; then
   fi
 fi
 
-if [ ! -f "$WINEPREFIX/.dek-ready" ]; then
+if [ ! -f "$WINEPREFIX/.dek-ready-2" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1 || true
   # Every program runs on one Wine desktop with a taskbar and a notification area,
   # as on Windows, instead of as loose X windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.dek-ready"
+  # The Japanese interface font of Windows, played by the IPA font of the machine.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
+  touch "$WINEPREFIX/.dek-ready-2"
 fi
 
 # Keep one server and the desktop process alive for the whole run, so that each program start
