@@ -6,6 +6,7 @@
 
 #include "platform/dpi.h"
 #include "tests/support/dek.h"
+#include "tests/support/desktop.h"
 
 namespace {
 
@@ -83,6 +84,41 @@ TEST_F(Tray, LeftReleaseMovesTheWindowOutOfSightAndADoubleClickBringsItBackCentr
     ASSERT_NE(menu, nullptr);
     Key(menu, VK_ESCAPE);
     EXPECT_TRUE(WaitFor([&] { return PopUpMenu(dek.program) == nullptr; }));
+}
+
+TEST_F(Tray, ChangeMenuItemsRunWithTheWindowHidden) {
+    DesktopGuard desktop;
+    ProgramFolder folder(L"tray change");
+    WriteFile(folder.Wall() + L"\\only.bmp", "BM");
+    WriteFile(folder.Saver() + L"\\only.scr", "MZ");
+    SetDesktopValue(L"Wallpaper", L"");
+    SetSystemIniScreenSaver(std::nullopt);
+    Dek dek(folder, L"-s");
+    ASSERT_TRUE(dek.WaitUntilRunning());
+
+    // ランダム変更(壁紙): the wallpaper only.
+    Notify(dek.main, WM_LBUTTONUP);
+    HWND menu = WaitForPopUp(dek.program);
+    ASSERT_NE(menu, nullptr);
+    Key(menu, VK_DOWN);
+    Key(menu, VK_DOWN);
+    Key(menu, VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return DesktopValue(L"Wallpaper") == folder.Wall() + L"\\only.bmp"; }));
+    EXPECT_EQ(SystemIniScreenSaver().value_or(L""), L"");
+    EXPECT_FALSE(IsWindowVisible(dek.main));
+
+    // ランダム変更(スクリーンセーバー): the screen saver only.
+    SetDesktopValue(L"Wallpaper", L"");
+    Notify(dek.main, WM_LBUTTONUP);
+    menu = WaitForPopUp(dek.program);
+    ASSERT_NE(menu, nullptr);
+    for (int i = 0; i < 3; ++i) Key(menu, VK_DOWN);
+    Key(menu, VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !SystemIniScreenSaver().value_or(L"").empty(); }));
+    EXPECT_EQ(DesktopValue(L"Wallpaper").value_or(L""), L"");
+
+    PostMessageW(dek.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(dek.program.WaitForExit(), 0u);
 }
 
 TEST_F(Tray, FileMenuExitEndsTheProgramAndTakesTheIconOut) {
