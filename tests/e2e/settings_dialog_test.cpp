@@ -14,6 +14,7 @@
 #include "platform/dpi.h"
 #include "platform/registry.h"
 #include "tests/support/dek.h"
+#include "tests/support/desktop.h"
 
 namespace {
 
@@ -156,6 +157,42 @@ HWND WaitForOwnedDialog(const RunningProgram& program, HWND owner) {
         return found != nullptr;
     });
     return found;
+}
+
+HWND ChildOfClass(HWND parent, std::wstring_view className) {
+    struct Search {
+        std::wstring_view className;
+        HWND found = nullptr;
+    } search{className};
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            if (ClassNameOf(hwnd) != s->className) return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The text of the selected item of a tree view of another program.
+std::wstring SelectedTreeItem(HWND tree, HANDLE process) {
+    const LRESULT item = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (!item) return {};
+    constexpr int kChars = 512;
+    RemoteMemory remote(process, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+    TVITEMW request = {};
+    request.mask = TVIF_TEXT;
+    request.hItem = reinterpret_cast<HTREEITEM>(item);
+    request.pszText = reinterpret_cast<wchar_t*>(remote.get() + sizeof request);
+    request.cchTextMax = kChars;
+    wchar_t text[kChars] = {};
+    if (!remote.Write(&request, sizeof request) || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.get())) ||
+        !remote.Read(text, sizeof text - sizeof(wchar_t), sizeof request)) {
+        return {};
+    }
+    return text;
 }
 
 TEST_F(SettingsDialog, OpensFilledFromTheStoreAndTheSystemWithEveryControl) {
@@ -361,15 +398,32 @@ TEST_F(SettingsDialog, WaitTimeRuleEnablesOkForOneToSixtyMinutesAfterRounding) {
     EXPECT_TRUE(Stored(L"opt2value").has_value());
 }
 
-TEST_F(SettingsDialog, OkWithoutTouchingTheWaitTimeSetsWholeMinutes) {
+TEST_F(SettingsDialog, OkWithoutTouchingTheWaitTimeSetsWholeMinutesForThisSessionOnly) {
     WriteScreenSaver({90, false});
+    // What the system would store with SPIF_UPDATEINIFILE, which OK does not give.
+    const std::optional<std::wstring> timeoutValue = DesktopValue(L"ScreenSaveTimeOut");
+    const std::optional<std::wstring> activeValue = DesktopValue(L"ScreenSaveActive");
+    const platform::ScopeExit restore([&] {
+        for (const auto& [name, value] : {std::pair{L"ScreenSaveTimeOut", timeoutValue}, std::pair{L"ScreenSaveActive", activeValue}}) {
+            if (value) {
+                SetDesktopValue(name, *value);
+            } else {
+                platform::DeleteRegValue(HKEY_CURRENT_USER, kDesktopKey, name);
+            }
+        }
+    });
+    SetDesktopValue(L"ScreenSaveTimeOut", L"777");
+    SetDesktopValue(L"ScreenSaveActive", L"7");
     ProgramFolder folder(L"whole minutes");
     Dek dek(folder);
     HWND dialog = Open(dek);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsChecked(GetDlgItem(dialog, dek::Form3Option1Off)));
+
     ASSERT_TRUE(ConfirmAndWait(dialog));
     EXPECT_EQ(WaitForScreenSaver({60, false}), (ScreenSaver{60, false}));
+    EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), L"777");
+    EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"7");
 }
 
 TEST_F(SettingsDialog, OkWritesAllSevenValuesAndTheSystemSettingsAndTheNextOpeningShowsThem) {
@@ -457,6 +511,20 @@ TEST_F(SettingsDialog, ClosingWithoutOkKeepsSettingsStoreAndSystemAsTheyWere) {
     EXPECT_TRUE(IsChecked(item(dek::Form3Option1On)));
 }
 
+TEST_F(SettingsDialog, StaysOpenWhenTheMainWindowClosesAndItsOkStillApplies) {
+    ProgramFolder folder(L"main closed");
+    Dek dek(folder);
+    HWND dialog = Open(dek);
+    ASSERT_NE(dialog, nullptr);
+    PostMessageW(dek.main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dek.main); }));
+    EXPECT_FALSE(dek.program.HasExited());
+    SetEditText(GetDlgItem(dialog, dek::Form3Text1), L"5");
+    ASSERT_TRUE(ConfirmAndWait(dialog));
+    EXPECT_EQ(dek.program.WaitForExit(), 0u);  // the last window has gone
+    EXPECT_EQ(Stored(L"changeinterval"), L"5");
+}
+
 // An interval that is not a whole number of minutes from 0 to 32767 never reaches the settings.
 TEST_F(SettingsDialog, AnUnusableIntervalDisablesOkWhileTimedChangesAreTicked) {
     Store(L"changeinterval", L"25");
@@ -542,8 +610,12 @@ TEST_F(SettingsDialog, FolderBrowserBelongsToTheMainWindowAndReturnsLongPaths) {
     const size_t bytes = (chosen.size() + 1) * sizeof(wchar_t);
     RemoteMemory path(dek.program.Process(), bytes);
     ASSERT_TRUE(path.Write(chosen.c_str(), bytes));
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.get()));
-    ASSERT_TRUE(WaitFor([&] { return IsEnabled(GetDlgItem(browser, IDOK)); }));
+    // The browser may show before its tree is filled; the selection is asked for until it holds.
+    HWND tree = ChildOfClass(browser, WC_TREEVIEWW);
+    ASSERT_TRUE(WaitFor([&] {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.get()));
+        return SelectedTreeItem(tree, dek.program.Process()) == std::wstring(60, L'b');
+    }));
     Click(GetDlgItem(browser, IDOK));
     EXPECT_TRUE(WaitFor([&] { return WindowText(text3) == chosen; })) << WindowText(text3);
     EXPECT_EQ(WindowText(text2), folder.Path());
@@ -568,10 +640,10 @@ TEST_F(SettingsDialog, AVirtualFolderCannotBeConfirmedInTheFolderBrowser) {
         if (written) SendMessageW(browser, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(remote.get()));
         return written;
     };
-    ASSERT_TRUE(select(CSIDL_WINDOWS));
-    EXPECT_TRUE(WaitFor([&] { return IsEnabled(ok); }));
-    ASSERT_TRUE(select(CSIDL_DRIVES));  // "My Computer": no folder of the file system
-    EXPECT_TRUE(WaitFor([&] { return !IsEnabled(ok); }));
+    // "My Computer" is no folder of the file system; the Windows folder is. (The browser may
+    // show before its tree is filled, so a selection is asked for until it holds.)
+    EXPECT_TRUE(WaitFor([&] { return select(CSIDL_DRIVES) && !IsEnabled(ok); }));
+    EXPECT_TRUE(WaitFor([&] { return select(CSIDL_WINDOWS) && IsEnabled(ok); }));
     Click(GetDlgItem(browser, IDCANCEL));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(browser); }));
     EXPECT_EQ(WindowText(GetDlgItem(dialog, dek::Form3Text2)), folder.Path());
@@ -604,6 +676,87 @@ TEST_F(SettingsDialog, WavChooserBelongsToTheDialogAndOpensInTheProgramFolder) {
     SetEditText(name, L"chime.wav");
     Click(GetDlgItem(chooser, IDOK));
     EXPECT_TRUE(WaitFor([&] { return WindowText(text5) == folder / L"chime.wav"; })) << WindowText(text5);
+}
+
+// The main window's change timer, shown by its changes: DekQuickTimer counts a minute every
+// 100 ms, so with an interval of 1 the wallpaper changes ten times a second while it runs.
+class SettingsDialogTimer : public SettingsDialog {
+protected:
+    static void TwoWallpapers(const ProgramFolder& folder) {
+        UseQuickTimer(folder);
+        WriteFile(folder.Wall() + L"\\w1.bmp", BitmapBytes(8, 8, 0x102030u));
+        WriteFile(folder.Wall() + L"\\w2.bmp", BitmapBytes(8, 8, 0x405060u));
+    }
+    static std::optional<std::wstring> Wallpaper() { return DesktopValue(L"Wallpaper"); }
+    // True when the wallpaper changes again within the deadline.
+    static bool WallpaperChanges(std::chrono::milliseconds deadline = kDeadline) {
+        const std::optional<std::wstring> before = Wallpaper();
+        return WaitFor([&] { return Wallpaper() != before; }, deadline);
+    }
+    // Ten ticks of a timer that would still run.
+    static constexpr auto kQuietSpell = 1000ms;
+
+    DesktopGuard desktop_;
+};
+
+TEST_F(SettingsDialogTimer, OkSwitchesTheTimerOn) {
+    Store(L"opt2value", L"0");
+    Store(L"changeinterval", L"1");
+    ProgramFolder folder(L"timer on");
+    TwoWallpapers(folder);
+    SetDesktopValue(L"Wallpaper", L"untouched");
+    Dek dek(folder);
+    HWND dialog = Open(dek);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Wallpaper(), L"untouched");
+    ASSERT_TRUE(ClickAndWaitChecked(GetDlgItem(dialog, dek::Form3Check2), true));
+    ASSERT_TRUE(ConfirmAndWait(dialog));
+    EXPECT_TRUE(WallpaperChanges());
+    EXPECT_TRUE(WallpaperChanges());  // again and again, not once
+}
+
+TEST_F(SettingsDialogTimer, OkSwitchesTheTimerOffWithCheck2ClearOrAnIntervalOfZero) {
+    Store(L"changeinterval", L"1");
+    ProgramFolder folder(L"timer off");
+    TwoWallpapers(folder);
+    Dek dek(folder);
+    for (bool untickCheck2 : {true, false}) {
+        HWND dialog = Open(dek);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(IsChecked(GetDlgItem(dialog, dek::Form3Check2)));
+        // The timer runs on while the dialog is open.
+        EXPECT_TRUE(WallpaperChanges()) << untickCheck2;
+        if (untickCheck2) {
+            ASSERT_TRUE(ClickAndWaitChecked(GetDlgItem(dialog, dek::Form3Check2), false));
+        } else {
+            SetEditText(GetDlgItem(dialog, dek::Form3Text1), L"0");
+        }
+        ASSERT_TRUE(ConfirmAndWait(dialog));
+        EXPECT_FALSE(WallpaperChanges(kQuietSpell)) << untickCheck2;
+
+        // Back on for the next round.
+        dialog = Open(dek);
+        ASSERT_NE(dialog, nullptr);
+        if (untickCheck2) {
+            ASSERT_TRUE(ClickAndWaitChecked(GetDlgItem(dialog, dek::Form3Check2), true));
+        }
+        SetEditText(GetDlgItem(dialog, dek::Form3Text1), L"1");
+        ASSERT_TRUE(ConfirmAndWait(dialog));
+        EXPECT_TRUE(WallpaperChanges()) << untickCheck2;
+    }
+}
+
+TEST_F(SettingsDialogTimer, ClosingWithoutOkLeavesTheTimerAsItWas) {
+    Store(L"changeinterval", L"1");
+    ProgramFolder folder(L"timer kept");
+    TwoWallpapers(folder);
+    Dek dek(folder);
+    HWND dialog = Open(dek);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ClickAndWaitChecked(GetDlgItem(dialog, dek::Form3Check2), false));
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(WallpaperChanges());
 }
 
 }  // namespace
