@@ -74,12 +74,31 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
     } while (FindNextFileW(find.get(), &found));
     // The file system gives its own order (Wine: the Linux one); the lists promise the user's
     // alphabetical order, without regard to case, and a fixed order for names equal in it.
-    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        const int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
-                                          static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                          nullptr, nullptr, 0);
-        return order == CSTR_EQUAL ? a < b : order == CSTR_LESS_THAN;
+    // Sort keys order as CompareStringEx with the same flags does; made once per name, they sort
+    // a folder of thousands of files several times faster than a comparison call per step.
+    struct Keyed {
+        std::string key;
+        std::wstring name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(names.size());
+    for (std::wstring& name : names) {
+        constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+        const int length = static_cast<int>(name.size());
+        const int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, name.c_str(), length, nullptr, 0, nullptr,
+                                        nullptr, 0);
+        std::string key(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
+        if (bytes > 0) {
+            LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, name.c_str(), length, reinterpret_cast<LPWSTR>(key.data()),
+                          bytes, nullptr, nullptr, 0);
+        }
+        keyed.push_back({std::move(key), std::move(name)});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        const int order = a.key.compare(b.key);
+        return order == 0 ? a.name < b.name : order < 0;
     });
+    for (size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].name);
     return names;
 }
 

@@ -1,4 +1,5 @@
 // The wallpaper list List1, the file lists File1 and File2, and the selection the buttons act on.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "changer/core/control_ids.h"
 #include "changer/core/main_window.h"
 #include "changer/core/module.h"
+#include "changer/core/run_mode.h"
 #include "changer/desktop/wall_record.h"
 #include "platform/files.h"
 
@@ -27,23 +29,30 @@ std::wstring SelectedRowText(HWND listBox) {
 
 void MainWindow::SetWallList() {
     const ModuleState& m = Module1();
+    // The one-shot run never shows the window: its rebuild only creates the missing records,
+    // and File1 has read the folder just before.
+    const bool shown = ParseRunMode(ArgumentsOf(GetCommandLineW())) != RunMode::OneShot;
+    // One read of each folder stands in for a lookup of every wallpaper and every record.
+    std::optional<NormalFileIndex> walls;
+    if (shown) walls.emplace(m.WallDir);
+    const NormalFileIndex records(m.DatDir());
     const int count = file1_.Count();
     std::vector<std::wstring> rows;
-    rows.reserve(static_cast<size_t>(count));
+    if (shown) rows.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const std::wstring& name = file1_.Name(i);
         DisplayPosition position = Center;
         // A file gone since File1 read the folder gets no record.
-        if (platform::IsNormalFile(platform::JoinPath(m.WallDir, name))) {
-            if (const std::optional<DisplayPosition> recorded = ReadWallRecordIfPresent(name)) {
-                position = *recorded;
-            } else {
+        if (!walls || walls->Contains(name)) {
+            if (!records.Contains(WallRecordName(name))) {
                 WriteWallRecord(name, Center);
+            } else if (shown) {
+                position = ReadIndexedWallRecord(name);
             }
         }
-        rows.push_back(WallRow(position, name));
+        if (shown) rows.push_back(WallRow(position, name));
     }
-    platform::FillListBox(Control(List1), rows);
+    if (shown) platform::FillListBox(Control(List1), rows);
     // Selecting every row of File1 in turn would leave only the last one's effect: that alone is
     // done. An empty folder leaves the selection and the buttons as they were.
     if (count > 0) {
