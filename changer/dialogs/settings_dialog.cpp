@@ -1,5 +1,6 @@
 #include "changer/dialogs/settings_dialog.h"
 
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
