@@ -64,6 +64,7 @@ TEST_F(Apply, EachPositionWritesItsTilingPairBeforeTheWallpaperIsSet) {
     // Records keep their numbers; the one removed by hand is not written again by applying.
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\d nine.bmp.dat"), "9\r\n");
     EXPECT_FALSE(Exists(folder.Dat() + L"\\e gone.bmp.dat"));
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(Apply, TheScreenSaverIsRecordedByItsShortPathAndSwitchedOn) {
@@ -98,6 +99,7 @@ TEST_F(Apply, TheScreenSaverIsRecordedByItsShortPathAndSwitchedOn) {
     EXPECT_EQ(SystemIniScreenSaver(), std::wstring());
     EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), std::wstring());
     EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"1");
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 }  // namespace

@@ -83,6 +83,7 @@ TEST_F(RandomChange, TwoEntriesAlternateAndTheFirstChangeTakesTheSecond) {
     ClickMenuItem(dek.main, dek::mrc1);
     ASSERT_TRUE(watcher.WaitFor(SPI_SETDESKWALLPAPER, 5));
     EXPECT_EQ(Wallpapers(watcher).back(), Wall(folder, 2));
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(RandomChange, AListWithOneEntryTakesItEveryTimeAndAnEmptyListNothing) {
@@ -98,6 +99,7 @@ TEST_F(RandomChange, AListWithOneEntryTakesItEveryTimeAndAnEmptyListNothing) {
     EXPECT_EQ(Wallpapers(watcher), (std::vector<std::wstring>(3, Wall(folder, 1))));
     watcher.Pump();
     EXPECT_TRUE(watcher.Of(SPI_SETSCREENSAVEACTIVE).empty());
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(RandomChange, TheStartUpChangeTakesTheSecondEntryOfEachList) {
@@ -111,6 +113,7 @@ TEST_F(RandomChange, TheStartUpChangeTakesTheSecondEntryOfEachList) {
     EXPECT_NE(Wallpapers(watcher)[0], Wall(folder, 1));
     EXPECT_EQ(Savers(watcher), (std::vector<std::wstring>{Saver(folder, 2)}));
     ASSERT_TRUE(dek.WaitUntilRunning());
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(RandomChange, TheOneShotRunChangesBothOnceAndEnds) {
@@ -177,6 +180,7 @@ TEST_F(ChangeTimer, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     tick();
     ASSERT_TRUE(watcher.WaitFor(SPI_SETDESKWALLPAPER, 2));
     EXPECT_EQ(Wallpapers(watcher).back(), Wall(folder, 1));
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(ChangeTimer, RealTicksChangeEveryIntervalWhileTheTimerIsOn) {
@@ -192,6 +196,7 @@ TEST_F(ChangeTimer, RealTicksChangeEveryIntervalWhileTheTimerIsOn) {
     EXPECT_EQ(applied[0], Wall(folder, 2));
     EXPECT_EQ(applied[1], Wall(folder, 1));
     EXPECT_EQ(applied[2], Wall(folder, 2));
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 }  // namespace

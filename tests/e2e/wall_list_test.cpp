@@ -65,6 +65,7 @@ TEST_F(WallList, RowsFollowTheFolderWithMarkersAndMissingRecordsAreCreated) {
     ASSERT_TRUE(watcher.WaitFor(SPI_SETDESKWALLPAPER, 1));
     EXPECT_EQ(AppliedWallpaper(), folder.Wall() + L"\\Wide.bmp");
     EXPECT_EQ(DesktopValue(L"WallpaperStyle"), L"2");
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(WallList, ClicksSelectTheWallpaperAndDoubleClicksApplyIt) {
@@ -94,6 +95,7 @@ TEST_F(WallList, ClicksSelectTheWallpaperAndDoubleClicksApplyIt) {
     EXPECT_EQ(AppliedWallpaper(), folder.Wall() + L"\\tile.bmp");
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"1");
     EXPECT_EQ(ListSelection(list), 2);
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 TEST_F(WallList, TheScreenSaverListShowsScrFilesAndItsClickEnablesItsButtons) {
@@ -119,6 +121,7 @@ TEST_F(WallList, TheScreenSaverListShowsScrFilesAndItsClickEnablesItsButtons) {
     DoubleClickListRow(savers, 0);
     ASSERT_TRUE(watcher.WaitFor(SPI_SETSCREENSAVEACTIVE, 2));
     EXPECT_EQ(SystemIniScreenSaver(), ShortPathOf(folder.Saver() + L"\\A Long Saver Name.scr"));
+    EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
 }  // namespace

@@ -115,6 +115,23 @@ std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) const {
     return found;
 }
 
+std::optional<DWORD> CloseAndWait(Dek& dek) {
+    if (HWND main = dek.WaitForMainWindow()) PostMessageW(main, WM_CLOSE, 0, 0);
+    const HANDLE process = dek.program.Process();
+    const auto end = std::chrono::steady_clock::now() + kDeadline;
+    while (std::chrono::steady_clock::now() < end) {
+        const DWORD wait = MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT | QS_SENDMESSAGE);
+        if (wait == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(process, &code);
+            return code;
+        }
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    return std::nullopt;
+}
+
 void ClickListRow(HWND listBox, int row) {
     PostMouse(listBox, WM_LBUTTONDOWN, MK_LBUTTON, row);
     PostMouse(listBox, WM_LBUTTONUP, 0, row);

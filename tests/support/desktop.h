@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/handles.h"
+#include "tests/support/dek.h"
 #include "tests/support/program_folder.h"
 
 namespace dektest {
@@ -68,6 +69,10 @@ private:
     HWND window_ = nullptr;
     std::vector<SettingChange> changes_;
 };
+
+// Closes Dek's main window and waits for the program to end, answering this thread's messages
+// meanwhile: a watcher must not keep a change announcement of the closing program waiting.
+std::optional<DWORD> CloseAndWait(Dek& dek);
 
 // Clicks and double-clicks on a row of a list box of another program, with the mouse messages
 // a user's click sends (the row is scrolled into view first).
