@@ -21,19 +21,22 @@ struct KindStyle {
     DWORD exStyle;
 };
 
+// Every control but the second and later option buttons of a group starts a group of its own,
+// so that the arrow keys move only among the option buttons of one group.
 KindStyle StyleOf(ControlKind kind, bool startsGroup) {
     const DWORD group = startsGroup ? WS_GROUP : 0;
     switch (kind) {
-    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | group, 0};
+    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX | group, 0};
+    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | group, WS_EX_CLIENTEDGE};
+    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | group, 0};
     case ControlKind::Option: return {L"BUTTON", BS_AUTORADIOBUTTON | group | (startsGroup ? WS_TABSTOP : 0), 0};
-    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX | group, 0};
     case ControlKind::ListBox:
-        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::ComboBox: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::Icon: return {L"STATIC", SS_ICON, 0};
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | group, WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | group, 0};
+    case ControlKind::Icon: return {L"STATIC", SS_ICON | group, 0};
     case ControlKind::Picture: return {L"STATIC", SS_BITMAP | SS_NOTIFY, 0};
     }
     return {L"STATIC", 0, 0};
@@ -114,7 +117,7 @@ void Window::CreateControls(std::span<const ControlSpec> specs) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     ControlKind previous = ControlKind::Frame;
     for (const ControlSpec& spec : specs) {
-        const bool startsGroup = spec.kind == ControlKind::Option && previous != ControlKind::Option;
+        const bool startsGroup = spec.kind != ControlKind::Option || previous != ControlKind::Option;
         const KindStyle kind = StyleOf(spec.kind, startsGroup);
         previous = spec.kind;
         DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
@@ -135,9 +138,9 @@ void Window::CreateControls(std::span<const ControlSpec> specs) {
 
 void Window::AddTooltip(int controlId, const wchar_t* text) {
     if (!tooltip_) {
-        tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr));
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
     }
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
@@ -145,7 +148,7 @@ void Window::AddTooltip(int controlId, const wchar_t* text) {
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(Control(controlId));
     tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::wstring Window::Text(int id) const {
@@ -197,6 +200,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->tooltip_ = nullptr;
         if (std::exchange(self->counted_, false)) CountOut();
     }
     return result;

@@ -91,7 +91,7 @@ private:
     bool counted_ = false;  // in the count of windows that keep the program running
     int dpi_ = 96;
     UniqueHFont font_;
-    UniqueHwnd tooltip_;
+    HWND tooltip_ = nullptr;  // owned by the window: destroyed with it by the system
 };
 
 // The interface font, with Japanese glyphs, at the size of the system's message font.

@@ -8,7 +8,10 @@
 
 namespace dek {
 
+// Enabling a running timer leaves it alone: re-arming it would restart the minute under way.
 void MainWindow::SetChangeTimer(bool enabled) {
+    if (enabled == changeTimerOn_) return;
+    changeTimerOn_ = enabled;
     if (enabled) {
         SetTimer(hwnd(), Timer1, DEK_MINUTE_MS, nullptr);
     } else {

@@ -79,6 +79,7 @@ private:
     bool mfileVisible_ = false;
     bool mchangeVisible_ = false;
     bool unloaded_ = false;
+    bool changeTimerOn_ = false;
     platform::FileListBox file1_;  // File1: every normal file of WallDir (out of sight)
     platform::FileListBox file2_;  // File2: the "*.scr" files of SaverDir
     platform::UniqueHMenu menuBar_;
