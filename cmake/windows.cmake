@@ -48,6 +48,7 @@ add_library(dek_changer STATIC
   changer/core/message_hook.cpp
   changer/core/module.cpp
   changer/core/settings_registry.cpp
+  changer/collection/adding.cpp
   changer/collection/collection_commands.cpp
   changer/collection/drop.cpp
   changer/collection/picture_window.cpp

@@ -6,7 +6,8 @@
 
 namespace dek {
 
-// Takes the first dropped file into the collection by its extension, then releases the drop.
+// Takes the first dropped file into the collection by its extension; the drop is released as
+// soon as that file's name has been read.
 void TakeDroppedFiles(HWND mainWindow, HDROP drop);
 
 }  // namespace dek

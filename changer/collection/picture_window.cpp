@@ -16,8 +16,9 @@ const ControlSpec kLayout[] = {
 };
 
 // A fixed dialog frame without caption, control box or minimise and maximise boxes: no title bar.
+// Like any fixed dialog it has no button of its own on the taskbar.
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 
 // A click on the picture is answered once the click itself has been handled, so that Picture1 is
 // not destroyed inside its own message.

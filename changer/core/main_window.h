@@ -39,6 +39,9 @@ public:
     void randomchange1(); // random wallpaper
     void randomchange2(); // random screen saver
     void SetChangeTimer(bool enabled);
+    // Adding to the collection, by the Add buttons and by drops (collection/adding.cpp).
+    void AddWallpaperFile(const std::wstring& sourcePath, const std::wstring& fileName);
+    void AddScreenSaverFile(const std::wstring& sourcePath, const std::wstring& fileName);
 
     // Form state.
     std::wstring SelectedWall;
