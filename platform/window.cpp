@@ -196,6 +196,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_ACTIVATE && self->KeepControlFocus(wParam)) return 0;
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -204,6 +205,25 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         if (std::exchange(self->counted_, false)) CountOut();
     }
     return result;
+}
+
+// As in a dialog: the keyboard goes back to the control that had it when the window is
+// activated again (after a message box, another program), else to the first control in the
+// keyboard order, instead of to the bare window where Tab does nothing.
+bool Window::KeepControlFocus(WPARAM activation) {
+    if ((GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) != 0) return false;
+    if (LOWORD(activation) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return false;
+    }
+    HWND target = lastFocus_;
+    if (!target || !IsWindow(target) || !IsChild(hwnd_, target) || !IsWindowEnabled(target) || !IsWindowVisible(target)) {
+        target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    }
+    if (!target) return false;
+    SetFocus(target);
+    return true;
 }
 
 int RunMessageLoop() {

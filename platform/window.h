@@ -85,13 +85,15 @@ protected:
 private:
     static constexpr int kTwipsPerInchValue = 1440;
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool KeepControlFocus(WPARAM activation);
 
     HWND hwnd_ = nullptr;
     bool keepsProgramRunning_ = true;
     bool counted_ = false;  // in the count of windows that keep the program running
     int dpi_ = 96;
     UniqueHFont font_;
-    HWND tooltip_ = nullptr;  // owned by the window: destroyed with it by the system
+    HWND tooltip_ = nullptr;    // owned by the window: destroyed with it by the system
+    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
 };
 
 // The interface font, with Japanese glyphs, at the size of the system's message font.

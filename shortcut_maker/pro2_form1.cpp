@@ -81,8 +81,6 @@ bool Pro2Form1::Load() {
     CenterOnScreen();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
-    lastFocus_ = Control(Command2);
-    SetFocus(lastFocus_);
     return true;
 }
 
@@ -91,17 +89,6 @@ LRESULT Pro2Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
-    case WM_ACTIVATE:
-        // As in a dialog: the keyboard returns to the control that had it, for instance after a
-        // message box, instead of to the bare window.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
-        } else if (lastFocus_ && IsWindow(lastFocus_)) {
-            SetFocus(lastFocus_);
-            return 0;
-        }
-        return Default(message, wParam, lParam);
     default:
         return Default(message, wParam, lParam);
     }

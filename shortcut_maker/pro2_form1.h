@@ -27,7 +27,6 @@ private:
     void Command5_Click();
     StartMode ChosenStartMode() const;
 
-    HWND lastFocus_ = nullptr;  // the control to give the keyboard back to on reactivation
 };
 
 }  // namespace dekset

@@ -135,17 +135,6 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
-    case WM_ACTIVATE:
-        // Keyboard focus goes back to the control that had it, so Tab keeps working.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
-        } else if (!IsWindow(lastFocus_) || !IsChild(hwnd(), lastFocus_) || !IsWindowEnabled(lastFocus_)) {
-            SetFocus(Control(Form3Text2));
-        } else {
-            SetFocus(lastFocus_);
-        }
-        return 0;
     case WM_CLOSE:
         // Every way out but OK applies nothing.
         DestroyWindow(hwnd());

@@ -50,7 +50,6 @@ private:
     void Confirm();
 
     HWND mainWindow_ = nullptr;  // looked up again when used: it may have closed meanwhile
-    HWND lastFocus_ = nullptr;
     bool correcting_ = false;
     int busy_ = 0;  // handlers of this dialog running (one may wait in a nested dialog)
 };
