@@ -2,6 +2,7 @@
 // real open-file dialog; conversion of pictures, the position dialog, records and lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/pictures.h"

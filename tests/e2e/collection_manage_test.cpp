@@ -3,6 +3,7 @@
 // version message.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/collection_driver.h"

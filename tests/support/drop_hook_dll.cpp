@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <iterator>
 
 #include "tests/support/drop_hook.h"
 
