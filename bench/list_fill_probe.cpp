@@ -63,6 +63,9 @@ double TimeStart(const std::wstring& folder, LRESULT rows) {
     Started dek = Start(folder, L"");
     if (!dek.process) return -1;
     double end = -1;
+    // Waiting for the message loop first keeps the probe from competing with Dek for the
+    // wineserver while Dek starts; then the list and the window are checked.
+    WaitForInputIdle(dek.process.get(), 60000);
     for (const double deadline = begin + 60000; Now() < deadline;) {
         HWND main = MainWindowOf(dek.id);
         if (main && IsWindowVisible(main) &&
