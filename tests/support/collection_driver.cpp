@@ -1,54 +1,60 @@
 #include "tests/support/collection_driver.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "tests/support/desktop.h"
+#include "tests/support/drop_hook.h"
 #include "tests/support/program_folder.h"
 
 namespace dektest {
 
-FileDropper::FileDropper(Dek& dek) : window_(dek.WaitForMainWindow()) {
+bool DropFiles(Dek& dek, const ProgramFolder& folder, const std::vector<std::wstring>& paths) {
     DWORD processId = 0;
-    const DWORD threadId = GetWindowThreadProcessId(window_, &processId);
-    mapping_.reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(DropRequest),
-                                      DropMappingName(processId).c_str()));
-    if (mapping_) {
-        request_ = static_cast<DropRequest*>(MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(DropRequest)));
-    }
-    dll_ = LoadLibraryW((BinFolder() + L"\\" + kDropHookDll).c_str());
-    auto* proc = dll_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll_, kDropHookProcName))) : nullptr;
-    if (proc && threadId) hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, dll_, threadId);
-}
-
-FileDropper::~FileDropper() {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (request_) UnmapViewOfFile(request_);
-    if (dll_) FreeLibrary(dll_);
-}
-
-bool FileDropper::Drop(const std::vector<std::wstring>& paths) {
-    if (!hook_ || !request_) return false;
+    const DWORD threadId = GetWindowThreadProcessId(dek.WaitForMainWindow(), &processId);
+    HMODULE dll = LoadLibraryW((BinFolder() + L"\\" + kDropHookDll).c_str());
+    auto* proc = dll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, kDropHookProcName))) : nullptr;
+    HHOOK hook = proc && threadId ? SetWindowsHookExW(WH_GETMESSAGE, proc, dll, threadId) : nullptr;
     std::wstring list;
-    for (const std::wstring& path : paths) {
-        list += path;
-        list += L'\0';
-    }
+    for (const std::wstring& path : paths) list += path + L'\0';
     list += L'\0';
-    if (list.size() > std::size(request_->names)) return false;
-    std::copy(list.begin(), list.end(), const_cast<wchar_t*>(request_->names));
-    const LONG sequence = InterlockedIncrement(&request_->requested);
-    PostMessageW(window_, RegisterWindowMessageW(kDropTriggerMessage), 0, 0);
-    return WaitFor([&] { return request_->taken == sequence; });
+    const std::wstring request = folder / kDropRequestFile;
+    WriteFile(request, {reinterpret_cast<const char*>(list.data()), list.size() * sizeof(wchar_t)});
+    PostMessageW(dek.main, RegisterWindowMessageW(kDropTriggerMessage), 0, 0);
+    const bool taken = hook && WaitFor([&] { return !Exists(request); });
+    if (hook) UnhookWindowsHookEx(hook);
+    if (dll) FreeLibrary(dll);
+    return taken;
 }
 
-HWND WaitForPositionDialog(const RunningProgram& program, std::chrono::milliseconds deadline) {
-    HWND found = nullptr;
-    WaitFor(
-        [&] {
-            found = program.FindWindow(dek::kPositionDialogTitle, dek::kPositionDialogClass);
-            return found && IsWindowVisible(found);
-        },
-        deadline);
-    return found && IsWindowVisible(found) ? found : nullptr;
+bool Settled(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
+}
+
+std::vector<std::wstring> FolderNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool ClickRowThen(HWND list, int row, HWND button) {
+    ClickListRow(list, row);
+    if (!WaitFor([&] { return ListSelection(list) == row && IsEnabled(button); })) return false;
+    Click(button);
+    return true;
+}
+
+HWND PositionDialog(const RunningProgram& program) {
+    HWND form4 = program.FindWindow(dek::kPositionDialogTitle, dek::kPositionDialogClass);
+    return form4 && IsWindowVisible(form4) ? form4 : nullptr;
+}
+
+HWND WaitForPositionDialog(const RunningProgram& program) {
+    HWND form4 = nullptr;
+    WaitFor([&] { return (form4 = PositionDialog(program)) != nullptr; });
+    return form4;
 }
 
 int SelectedPosition(HWND form4) {
@@ -58,30 +64,26 @@ int SelectedPosition(HWND form4) {
     return -1;
 }
 
-bool PositionDialogOpen(const RunningProgram& program) {
-    HWND form4 = program.FindWindow(dek::kPositionDialogTitle, dek::kPositionDialogClass);
-    return form4 && IsWindowVisible(form4);
+bool AnswerPosition(const RunningProgram& program, HWND form4, int position, bool closeBox) {
+    if (position >= 0) {
+        Click(GetDlgItem(form4, dek::Form4Option1 + position));
+        if (!WaitFor([&] { return SelectedPosition(form4) == position; })) return false;
+    }
+    if (closeBox) PostMessageW(form4, WM_CLOSE, 0, 0);
+    else Click(GetDlgItem(form4, dek::Form4Command1));
+    return WaitFor([&] { return !PositionDialog(program); });
 }
 
 HWND FindPictureWindow(const RunningProgram& program) { return program.FindWindow(L"", dek::kPictureWindowClass); }
 
-HWND FindOpenDialog(const RunningProgram& program, std::wstring_view title) {
-    HWND dialog = program.FindWindow(title, L"#32770");
-    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
-
-bool ChooseInOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed) {
+bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed) {
     HWND dialog = nullptr;
-    if (!WaitFor([&] { return (dialog = FindOpenDialog(program, title)) != nullptr; })) return false;
+    if (!WaitFor([&] { return (dialog = program.FindWindow(title, L"#32770")) && IsWindowVisible(dialog); })) return false;
     // The file-name box: a combo box (cmb13) with an edit inside, or a plain edit (edt1).
-    HWND name = GetDlgItem(dialog, 0x47c);
-    if (!name) name = GetDlgItem(dialog, 0x480);
-    HWND open = GetDlgItem(dialog, IDOK);
-    if (!name || !open) return false;
-    const std::wstring text(typed);
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    Click(open);
-    return true;
+    HWND name = GetDlgItem(dialog, 0x47c) ? GetDlgItem(dialog, 0x47c) : GetDlgItem(dialog, 0x480);
+    if (!typed.empty()) SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(typed).c_str()));
+    Click(GetDlgItem(dialog, typed.empty() ? IDCANCEL : IDOK));
+    return WaitFor([&] { return !IsWindow(dialog); });
 }
 
 std::wstring RecordedCommandLine(const std::wstring& program) {

@@ -1,5 +1,5 @@
-// Driving what Dek's collection buttons open: the position dialog Form4, the picture window Form2,
-// the open-file dialog; dropping files on the main window; and reading what a stand-in screen
+// Driving what Dek's collection buttons open (the position dialog Form4, the picture window Form2,
+// the open-file dialog), dropping files on the main window, and reading what a stand-in screen
 // saver recorded.
 #pragma once
 
@@ -11,47 +11,38 @@
 
 #include "changer/collection/form_ids.h"
 #include "tests/support/dek.h"
-#include "tests/support/drop_hook.h"
 
 namespace dektest {
 
-// Drops files on Dek's main window through the hook DLL (see drop_hook.h).
-class FileDropper {
-public:
-    explicit FileDropper(Dek& dek);
-    FileDropper(const FileDropper&) = delete;
-    FileDropper& operator=(const FileDropper&) = delete;
-    ~FileDropper();
+// Drops the paths, in this order, on the main window of Dek started from `folder`, through the
+// hook DLL (see drop_hook.h); true once Dek has taken the drop from its queue.
+bool DropFiles(Dek& dek, const ProgramFolder& folder, const std::vector<std::wstring>& paths);
 
-    // Drops the paths, in this order; true once Dek has taken the drop from its queue.
-    bool Drop(const std::vector<std::wstring>& paths);
+// True once the window's thread has handled everything posted before; a modal loop started
+// meanwhile answers too, so a dialog it opened is shown by then.
+bool Settled(HWND window);
+// The names in a folder, sorted.
+std::vector<std::wstring> FolderNames(const std::wstring& folder);
+// Clicks a row of a list box and, once the row is selected and the button enabled, the button.
+bool ClickRowThen(HWND list, int row, HWND button);
 
-private:
-    HWND window_ = nullptr;
-    HMODULE dll_ = nullptr;
-    HHOOK hook_ = nullptr;
-    platform::UniqueKernelHandle mapping_;
-    DropRequest* request_ = nullptr;
-};
-
-// Form4 once it is shown; null if it did not come within the deadline.
-HWND WaitForPositionDialog(const RunningProgram& program, std::chrono::milliseconds deadline = kDeadline);
-// The position whose option is selected in Form4, or -1 when none is.
+// Form4 while it is shown, or null; WaitForPositionDialog waits for it within the deadline.
+HWND PositionDialog(const RunningProgram& program);
+HWND WaitForPositionDialog(const RunningProgram& program);
+// The position whose option is selected in Form4, or -1.
 int SelectedPosition(HWND form4);
-// Whether Form4 is open (shown) now.
-bool PositionDialogOpen(const RunningProgram& program);
+// Clicks the option of `position` (none for -1), then OK or the close box; true once Form4 is gone.
+bool AnswerPosition(const RunningProgram& program, HWND form4, int position, bool closeBox = false);
 
 // Form2 while it exists (shown or not).
 HWND FindPictureWindow(const RunningProgram& program);
 
 // Waits for the open-file dialog with this title, types `typed` into its file-name box and
-// presses its Open button; false when the dialog or its controls were not found.
-bool ChooseInOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed);
-// The open-file dialog with this title, while it is shown.
-HWND FindOpenDialog(const RunningProgram& program, std::wstring_view title);
+// presses Open, or presses Cancel when `typed` is empty; true once the dialog has closed.
+bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed);
 
-// The command line a copy of command_line_recorder.exe at `program` was last started with;
-// empty while it has not run.
+// The command line a copy of command_line_recorder.exe at `program` was started with; empty
+// while it has not run.
 std::wstring RecordedCommandLine(const std::wstring& program);
 
 }  // namespace dektest

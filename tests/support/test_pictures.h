@@ -9,21 +9,17 @@
 
 namespace dektest {
 
-// A 40 x 30 GIF in four quarters: red top left, green (0, 255, 0) top right, white bottom left,
+// 40 x 30 GIF in four quarters: red top left, green (0, 255, 0) top right, white bottom left,
 // blue bottom right.
 std::string_view SkyGif();
 inline constexpr int kSkyWidth = 40;
 inline constexpr int kSkyHeight = 30;
 
-// A 32 x 32 JPEG in four 16 x 16 quarters of flat colour: (200, 40, 40) top left, (40, 160, 60)
-// top right, (30, 60, 200) bottom left, (240, 220, 40) bottom right. Being lossy, it decodes
-// near these colours, exactly so only by chance.
+// 32 x 32 JPEG in four 16 x 16 quarters near (200, 40, 40) top left, (40, 160, 60) top right,
+// (30, 60, 200) bottom left, (240, 220, 40) bottom right.
 std::string_view PhotoJpg();
 
 // An uncompressed 24-bit Windows bitmap file, rows bottom-up, painted by `colourAt`.
 std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt);
-
-// Whether two colours differ by no more than `tolerance` in each of red, green and blue.
-bool ColoursNear(COLORREF a, COLORREF b, int tolerance);
 
 }  // namespace dektest
