@@ -1,6 +1,5 @@
-// Reading the shortcut files DekSet writes, twice: through the shell's own link object, and,
-// when the test runs under the lnkinfo wrapper, by handing a copy with the expected fields to
-// lnkinfo, a reader that shares no code with Windows or Wine.
+// Checking the shortcut files DekSet writes: the show command and the hot key straight from the
+// file's header, everything else by lnkinfo, a reader that shares no code with Windows or Wine.
 #pragma once
 
 #include <windows.h>
@@ -11,41 +10,24 @@
 namespace dektest {
 
 struct LinkFields {
-    std::wstring target;
-    std::wstring workingFolder;
-    std::wstring arguments;
-    std::wstring iconFile;
+    std::wstring target, workingFolder, arguments, iconFile;
     int iconIndex = 0;
     int showCommand = 0;
     WORD hotKey = 0;
-    // With no icon given, the shell may take the target's own while it resolves the link.
-    bool anyIcon = false;
 };
 
-bool operator==(const LinkFields& a, const LinkFields& b);
-std::ostream& operator<<(std::ostream& out, const LinkFields& fields);
-
-// The fields of a shortcut file: the texts and the icon as the shell reads them, the show command
-// and the hot key straight from the file's header (Wine's shell reads back every stored show
-// command as a normal window). nullopt when the shell cannot load the file.
-std::optional<LinkFields> ReadLink(const std::wstring& path);
-
-// What DekSet writes for a program folder and start-mode arguments.
+// What DekSet writes for its program folder and a start mode's arguments.
 LinkFields DekSetLink(const std::wstring& programFolder, const std::wstring& arguments);
 
-// Expects the file to exist and read as `expected`, and hands it on to lnkinfo.
+// Expects a shortcut file at `path` whose header holds the expected show command and hot key.
+// Under the wrapper dekset_lnkinfo.sh ($DEK_LNK_EVIDENCE set) it also hands a copy, with the lines
+// lnkinfo must print for the other fields, to the wrapper, which runs lnkinfo after the test.
 void ExpectLink(const std::wstring& path, const LinkFields& expected);
 
-// Copies the file with the lines lnkinfo must print for it into the folder named by the
-// environment variable DEK_LNK_EVIDENCE, when set; the wrapper script compares them after the
-// test. Returns false when the copy could not be made.
-bool HandToLnkinfo(const std::wstring& path, const LinkFields& expected);
-
-// The shell's path of a special folder (CSIDL_...), as the test sees it.
+// The shell's path of a special folder (CSIDL_...); "" when it has none.
 std::wstring ShellFolder(int csidl);
 
-// Points a per-user shell folder ("Desktop", "Startup") at another path for as long as it
-// lives, so that tests neither write into the real one nor depend on what it holds.
+// Points a per-user shell folder ("Desktop", "Startup") at another path while it lives.
 class ShellFolderRedirect {
 public:
     ShellFolderRedirect(std::wstring name, const std::wstring& path);
@@ -54,10 +36,8 @@ public:
     ~ShellFolderRedirect();
 
 private:
-    void Write(const std::optional<std::wstring>& value) const;
     std::wstring name_;
-    std::optional<std::wstring> userShellFolder_;
-    std::optional<std::wstring> shellFolder_;
+    std::optional<std::wstring> user_, shell_;  // the values under User Shell Folders, Shell Folders
 };
 
 }  // namespace dektest
