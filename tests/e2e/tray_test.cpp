@@ -51,7 +51,7 @@ protected:
     }
     static bool IsCentred(HWND main) {
         const RECT r = WindowRectOf(main);
-        const int tpp = 1440 / GetDeviceCaps(GetDC(nullptr), LOGPIXELSX);
+        const int tpp = 1440 / platform::ScreenDpi();
         const int left = (GetSystemMetrics(SM_CXSCREEN) * tpp - (r.right - r.left) * tpp) / 2 / tpp;
         const int top = (GetSystemMetrics(SM_CYSCREEN) * tpp - (r.bottom - r.top) * tpp) / 2 / tpp;
         return r.left == left && r.top == top;
