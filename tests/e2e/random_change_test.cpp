@@ -199,4 +199,37 @@ TEST_F(ChangeTimer, RealTicksChangeEveryIntervalWhileTheTimerIsOn) {
     EXPECT_EQ(CloseAndWait(dek), 0u);
 }
 
+TEST_F(ChangeTimer, StartUpArmsTheTimerOnlyForSwitchOneAndANonZeroInterval) {
+    // Each Dek reads the settings once at start-up. A quiet Dek is shown quiet by a busy one
+    // started after it: by the time the busy one has changed ten times, the quiet one has had
+    // as many ticks to change and must not have.
+    const struct {
+        const wchar_t* onInterval;
+        const wchar_t* interval;
+    } quiet[] = {{L"2", L"1"}, {L"0", L"1"}, {L"1", L"0"}};
+    for (const auto& settings : quiet) {
+        ProgramFolder quietFolder(L"timer off");
+        UseQuickTimer(quietFolder);
+        Fill(quietFolder, 2, 0);
+        SetDekSetting(L"opt2value", settings.onInterval);
+        SetDekSetting(L"changeinterval", settings.interval);
+        Dek quietDek(quietFolder, L"-s");
+        ASSERT_TRUE(quietDek.WaitUntilRunning());
+
+        ProgramFolder busyFolder(L"timer on");
+        UseQuickTimer(busyFolder);
+        Fill(busyFolder, 2, 0);
+        SetDekSetting(L"opt2value", L"1");
+        SetDekSetting(L"changeinterval", L"1");
+        SettingChangeWatcher watcher;
+        Dek busyDek(busyFolder, L"-s");
+        ASSERT_TRUE(watcher.WaitFor(SPI_SETDESKWALLPAPER, 10));
+        for (const std::wstring& applied : Wallpapers(watcher)) {
+            EXPECT_EQ(applied.rfind(busyFolder.Wall(), 0), 0u) << settings.onInterval << " " << settings.interval;
+        }
+        EXPECT_EQ(CloseAndWait(busyDek), 0u);
+        EXPECT_EQ(CloseAndWait(quietDek), 0u);
+    }
+}
+
 }  // namespace
