@@ -18,9 +18,16 @@ if [ "${DEK_DISPLAY:-}" != real ] || [ -z "${DISPLAY:-}" ]; then
   fi
 fi
 
-if [ ! -f "$WINEPREFIX/.dek-ready-2" ]; then
+if [ ! -f "$WINEPREFIX/.dek-ready-3" ]; then
   mkdir -p "$WINEPREFIX"
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1 || true
+  if [ -f "$WINEPREFIX/system.reg" ]; then
+    # An older prefix: its processes must start again to see the settings below.
+    wineserver -k 2>/dev/null || true
+  else
+    wineboot -i </dev/null >/dev/null 2>&1 || true
+    # wineboot leaves a desktop process behind, made before the settings below existed.
+    wineserver -w
+  fi
   # Every program runs on one Wine desktop with a taskbar and a notification area,
   # as on Windows, instead of as loose X windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -28,7 +35,9 @@ if [ ! -f "$WINEPREFIX/.dek-ready-2" ]; then
   # The Japanese interface font of Windows, played by the IPA font of the machine.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
-  touch "$WINEPREFIX/.dek-ready-2"
+  wineserver -w
+  rm -f "$WINEPREFIX/.dek-desktop.pid"
+  touch "$WINEPREFIX/.dek-ready-3"
 fi
 
 # Keep one server and the desktop process alive for the whole run, so that each program start
