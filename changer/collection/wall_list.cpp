@@ -7,7 +7,6 @@
 #include "changer/core/control_ids.h"
 #include "changer/core/main_window.h"
 #include "changer/core/module.h"
-#include "changer/core/run_mode.h"
 #include "changer/desktop/wall_record.h"
 #include "platform/files.h"
 
@@ -31,7 +30,7 @@ void MainWindow::SetWallList() {
     const ModuleState& m = Module1();
     // The one-shot run never shows the window: its rebuild only creates the missing records,
     // and File1 has read the folder just before.
-    const bool shown = ParseRunMode(ArgumentsOf(GetCommandLineW())) != RunMode::OneShot;
+    const bool shown = runMode_ != RunMode::OneShot;
     // One read of each folder stands in for a lookup of every wallpaper and every record.
     std::optional<NormalFileIndex> walls;
     if (shown) walls.emplace(m.WallDir);

@@ -72,7 +72,8 @@ StartOutcome MainWindow::Load(std::wstring_view arguments) {
     // 1. One seeding per run; every random pick draws from this sequence.
     m.Random.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     // 2.
-    const RunMode mode = ParseRunMode(arguments);
+    runMode_ = ParseRunMode(arguments);
+    const RunMode mode = runMode_;
     // 3. The window stays hidden until the load step has run (4.): only the normal mode shows it.
     if (mode != RunMode::OneShot) tuskicon1();
     // 5.-8.

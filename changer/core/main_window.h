@@ -83,6 +83,7 @@ private:
     bool mchangeVisible_ = false;
     bool unloaded_ = false;
     bool changeTimerOn_ = false;
+    RunMode runMode_ = RunMode::Normal;  // as read by the load step
     platform::FileListBox file1_;  // File1: every normal file of WallDir (out of sight)
     platform::FileListBox file2_;  // File2: the "*.scr" files of SaverDir
     platform::UniqueHMenu menuBar_;
