@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "changer/core/control_ids.h"
+#include "changer/main_window_ids.h"
 #include "platform/handles.h"
 
 namespace {

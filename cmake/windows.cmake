@@ -23,13 +23,15 @@ function(dek_use_wide_entry_point target)
 endfunction()
 
 add_library(dek_platform STATIC
+  platform/com.cpp
   platform/common_dialogs.cpp
   platform/dpi.cpp
   platform/error_text.cpp
-  platform/file_list_box.cpp
   platform/files.cpp
+  platform/list_box.cpp
   platform/message_box.cpp
   platform/pictures.cpp
+  platform/process.cpp
   platform/registry.cpp
   platform/settings_store.cpp
   platform/shell.cpp
@@ -38,37 +40,28 @@ add_library(dek_platform STATIC
   platform/sound.cpp
   platform/window.cpp
 )
-target_include_directories(dek_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(dek_platform PUBLIC dek_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32 windowscodecs)
+target_link_libraries(dek_platform PUBLIC platform_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32)
 
 # Everything of the changer but its entry point and its minute, so that tests can link it too.
 add_library(dek_changer STATIC
-  changer/core/collection_folders.cpp
-  changer/core/main_window.cpp
-  changer/core/message_hook.cpp
-  changer/core/module.cpp
-  changer/core/settings_registry.cpp
+  changer/main_window.cpp
+  changer/core/program.cpp
   changer/collection/adding.cpp
-  changer/collection/collection_commands.cpp
-  changer/collection/drop.cpp
   changer/collection/picture_window.cpp
   changer/collection/position_dialog.cpp
-  changer/collection/wall_list.cpp
+  changer/collection/wall_records.cpp
   changer/desktop/apply.cpp
-  changer/desktop/random_change.cpp
-  changer/desktop/wall_record.cpp
-  changer/dialogs/dialog_commands.cpp
+  changer/desktop/change_sound.cpp
+  changer/desktop/desktop_changer.cpp
   changer/dialogs/settings_dialog.cpp
-  changer/dialogs/version_message.cpp
   changer/tray/tray_icon.cpp
-  changer/tray/tray_menu.cpp
 )
-target_link_libraries(dek_changer PUBLIC dek_platform)
+target_link_libraries(dek_changer PUBLIC dek_logic dek_platform)
 
 # The changer. Its twin DekQuickTimer differs only in the length of the change timer's minute
 # (100 ms), so that end-to-end tests see real timer ticks without waiting minutes.
 function(dek_add_changer name minute_ms)
-  add_executable(${name} WIN32 changer/core/main.cpp changer/core/change_timer.cpp resources/dek.rc)
+  add_executable(${name} WIN32 changer/main.cpp changer/desktop/change_timer.cpp resources/dek.rc)
   target_compile_definitions(${name} PRIVATE DEK_MINUTE_MS=${minute_ms})
   target_link_libraries(${name} PRIVATE dek_changer)
   dek_use_wide_entry_point(${name})
@@ -79,11 +72,10 @@ dek_add_changer(DekQuickTimer 100)
 # The shortcut maker, beside Dek.exe. Everything but its entry point is a library, so that
 # tests can call the shortcut routine directly.
 add_library(dekset_maker STATIC
-  shortcut_maker/folders.cpp
   shortcut_maker/make_shortcut.cpp
-  shortcut_maker/pro2_form1.cpp
+  shortcut_maker/shortcut_window.cpp
 )
-target_link_libraries(dekset_maker PUBLIC dek_platform)
+target_link_libraries(dekset_maker PUBLIC dek_logic dek_platform)
 add_executable(DekSet WIN32 shortcut_maker/main.cpp resources/dekset.rc)
 target_link_libraries(DekSet PRIVATE dekset_maker)
 dek_use_wide_entry_point(DekSet)

@@ -4,11 +4,14 @@
 #include <shlobj.h>
 #include <vfw.h>
 
+#include "platform/com.h"
+#include "platform/files.h"
 #include "platform/handles.h"
 
 namespace platform {
 
 std::wstring BrowseForFolder(HWND owner, std::wstring_view title) {
+    UseCom();
     const std::wstring text(title);
     BROWSEINFOW info = {};
     info.hwndOwner = owner;
@@ -32,7 +35,10 @@ std::wstring OpenFileDialog(const OpenFileRequest& request) {
     filter += L'\0';
     filter += request.filterPattern;
     filter += L'\0';
-    const std::wstring initialFolder(request.initialFolder);
+    // A remembered folder that has gone, is no folder, or is longer than the dialog takes would
+    // fail the dialog or worse: it then opens in its default place.
+    std::wstring initialFolder(request.initialFolder);
+    if (initialFolder.size() >= MAX_PATH || LookUpEntry(initialFolder) != EntryKind::Folder) initialFolder.clear();
     const std::wstring title(request.title);
     std::wstring file(32768, L'\0');
     std::wstring fileTitle(MAX_PATH + 1, L'\0');
@@ -47,9 +53,10 @@ std::wstring OpenFileDialog(const OpenFileRequest& request) {
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrFileTitle = fileTitle.data();
     ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
-    ofn.lpstrInitialDir = initialFolder.c_str();
+    ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    UseCom();
     const BOOL chosen = request.preview ? GetOpenFileNamePreviewW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) return {};
     file.resize(wcslen(file.c_str()));

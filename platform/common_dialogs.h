@@ -21,7 +21,8 @@ struct OpenFileRequest {
     bool preview = false;  // the form of the dialog with a preview pane (pictures, sounds)
 };
 
-// The open-file dialog; an existing file and path are required. The chosen file's full path,
+// The open-file dialog; an existing file and path are required. An initial folder that does not
+// exist, is not a folder or is too long for the dialog is left out. The chosen file's full path,
 // or "" when the user cancelled or the dialog failed.
 std::wstring OpenFileDialog(const OpenFileRequest& request);
 

@@ -1,20 +1,20 @@
-// Twips (1/1440 inch), the unit of every layout in the programs, and screen pixels.
+// The dots per inch of the monitor a window is on, and the sizes of the system at a DPI.
 #pragma once
+
+#include <windows.h>
+
+#include "platform/window_placement.h"
 
 namespace platform {
 
-constexpr int kTwipsPerInch = 1440;
+// The dots per inch of the system, and of the monitor a window is on where the system tells
+// them apart (the programs are per-monitor aware); the system's elsewhere.
+int SystemDpi();
+int WindowDpi(HWND window);
 
-// Rounded to the nearest pixel: 15 twips make one pixel at 96 dots per inch.
-constexpr int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + kTwipsPerInch / 2) / kTwipsPerInch
-                                        : -((-scaled + kTwipsPerInch / 2) / kTwipsPerInch));
-}
-
-constexpr int PixelsToTwips(int pixels, int dpi) { return pixels * kTwipsPerInch / dpi; }
-
-// The screen's real dots per inch (the program is DPI aware, so this is not virtualised).
-int ScreenDpi();
+// AdjustWindowRectEx at a given DPI.
+void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, bool menu, int dpi);
+// A system metric (SM_CXSMICON, ...) at a given DPI.
+int MetricForDpi(int index, int dpi);
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <cwchar>
+#include <iterator>
 
 #include "platform/handles.h"
 
@@ -27,11 +29,6 @@ std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) {
     return path;
 }
 
-std::wstring FileNameOf(std::wstring_view path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
-}
-
 EntryKind LookUpEntry(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::Missing;
@@ -53,11 +50,21 @@ bool IsNormalFile(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotNormal) == 0;
 }
 
-bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != FALSE; }
-
-bool CopyFileReplacing(const std::wstring& from, const std::wstring& to) {
-    return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+bool IsSameFile(const std::wstring& a, const std::wstring& b) {
+    auto identity = [](const std::wstring& path) -> std::optional<BY_HANDLE_FILE_INFORMATION> {
+        UniqueFile file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr));
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!file || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+        return info;
+    };
+    const auto first = identity(a);
+    const auto second = identity(b);
+    return first && second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
+           first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
 }
+
+bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != FALSE; }
 
 bool DeleteFileAt(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
@@ -117,28 +124,116 @@ std::wstring ShortPathOf(const std::wstring& path) {
 
 std::wstring TempFolder() {
     std::wstring buffer(MAX_PATH + 1, L'\0');
-    const DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-    buffer.resize(n < buffer.size() ? n : 0);
-    return buffer;
+    for (;;) {
+        const DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+        if (n == 0) return {};
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return buffer;
+        }
+        buffer.resize(n + 1);
+    }
 }
 
-std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit) {
+    // A pipe or device would answer a read only when something writes to it, or never stop.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) {
+        return std::nullopt;
+    }
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;
+    std::string bytes(limit, '\0');
+    size_t got = 0;
+    while (got < limit) {
+        DWORD n = 0;
+        if (!ReadFile(file.get(), bytes.data() + got, static_cast<DWORD>(limit - got), &n, nullptr)) return std::nullopt;
+        if (n == 0) break;
+        got += n;
+    }
+    bytes.resize(got);
     return bytes;
 }
 
-bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+namespace {
+
+// Beside the target, so that the final move stays within one volume; hidden, so that a temporary
+// left by a program that ended meanwhile is never listed; short, so that a target whose name is
+// as long as names may be still gets one.
+std::wstring TemporaryBeside(const std::wstring& target) {
+    static unsigned counter = 0;
+    const size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash);
+    wchar_t name[40];
+    swprintf(name, std::size(name), L"~dek%lx-%x.tmp", GetCurrentProcessId(), ++counter);
+    return JoinPath(folder, name);
+}
+
+}  // namespace
+
+ReplacingWriter::ReplacingWriter(std::wstring target) : target_(std::move(target)), temporary_(TemporaryBeside(target_)) {
+    file_.reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file_) Fail(GetLastError());
+}
+
+ReplacingWriter::~ReplacingWriter() {
+    if (!committed_) {
+        file_.reset();
+        DeleteFileW(temporary_.c_str());
+    }
+}
+
+bool ReplacingWriter::Fail(DWORD error) {
+    if (error_ == ERROR_SUCCESS) error_ = error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+    return false;
+}
+
+bool ReplacingWriter::Write(const void* bytes, size_t size) {
+    if (error_ != ERROR_SUCCESS) return false;
+    const auto* at = static_cast<const char*>(bytes);
+    while (size > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file_.get(), at, chunk, &written, nullptr)) return Fail(GetLastError());
+        if (written != chunk) return Fail(ERROR_DISK_FULL);
+        at += chunk;
+        size -= chunk;
+    }
+    return true;
+}
+
+DWORD ReplacingWriter::Commit() {
+    if (error_ != ERROR_SUCCESS) return error_;
+    // Closing hands over what the system still holds; a full disk may only show here.
+    if (!CloseHandle(file_.release()) || !SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL) ||
+        !MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        Fail(GetLastError());
+        return error_;
+    }
+    committed_ = true;
+    return ERROR_SUCCESS;
+}
+
+DWORD WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+    ReplacingWriter writer(path);
+    writer.Write(bytes.data(), bytes.size());
+    return writer.Commit();
+}
+
+DWORD CopyFileReplacing(const std::wstring& from, const std::wstring& to) {
+    UniqueFile source(CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!source) return GetLastError();
+    ReplacingWriter writer(to);
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(source.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) return GetLastError();
+        if (got == 0) break;
+        if (!writer.Write(buffer.data(), got)) return writer.Error();
+    }
+    return writer.Commit();
 }
 
 }  // namespace platform

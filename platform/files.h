@@ -1,10 +1,15 @@
-// Folders and files by wide path.
+// Folders and files by wide path. Failures come back as the system's error codes
+// (ERROR_SUCCESS for none), for callers that tell the user why.
 #pragma once
+
+#include <windows.h>
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/handles.h"
 
 namespace platform {
 
@@ -14,17 +19,16 @@ std::wstring ProgramFolder();
 // folder & "\" & name.
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 
-// The last part of a path: everything after its last "\" or "/", extension kept.
-std::wstring FileNameOf(std::wstring_view path);
-
 enum class EntryKind { Missing, File, Folder };
 EntryKind LookUpEntry(const std::wstring& path);
 
 // A directory lookup that finds only normal files: not folders, not hidden or system files.
 bool IsNormalFile(const std::wstring& path);
 
+// Whether two paths name one and the same file.
+bool IsSameFile(const std::wstring& a, const std::wstring& b);
+
 bool CreateFolder(const std::wstring& path);
-bool CopyFileReplacing(const std::wstring& from, const std::wstring& to);
 bool DeleteFileAt(const std::wstring& path);
 
 // The normal files of a folder (hidden and system files and folders left out) whose names end in
@@ -38,8 +42,38 @@ std::wstring ShortPathOf(const std::wstring& path);
 // The temporary folder, with its trailing separator.
 std::wstring TempFolder();
 
-// Whole file contents, for small files (records, tests).
-std::optional<std::string> ReadFileBytes(const std::wstring& path);
-bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
+// At most the first `limit` bytes of a regular file; nullopt for a missing file, a folder, a
+// device or a pipe, or when it cannot be read. Never reads more, however large the file.
+std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit);
+
+// Writes a new content for a file beside it, in a hidden temporary file of the same folder, and
+// moves it into place only once it is complete: a failure at any point leaves what was at the
+// path whole. An uncommitted temporary is removed when the writer goes.
+class ReplacingWriter {
+public:
+    explicit ReplacingWriter(std::wstring target);
+    ReplacingWriter(const ReplacingWriter&) = delete;
+    ReplacingWriter& operator=(const ReplacingWriter&) = delete;
+    ~ReplacingWriter();
+
+    bool Write(const void* bytes, size_t size);
+    // ERROR_SUCCESS once the target holds exactly what was written; the first failure otherwise.
+    DWORD Commit();
+    DWORD Error() const { return error_; }
+
+private:
+    bool Fail(DWORD error);
+
+    std::wstring target_;
+    std::wstring temporary_;
+    UniqueFile file_;
+    DWORD error_ = ERROR_SUCCESS;
+    bool committed_ = false;
+};
+
+DWORD WriteWholeFile(const std::wstring& path, std::string_view bytes);
+// Copies a file over `to` through a ReplacingWriter. The copy is a normal file, whatever the
+// attributes of the original.
+DWORD CopyFileReplacing(const std::wstring& from, const std::wstring& to);
 
 }  // namespace platform

@@ -145,18 +145,53 @@ private:
     T* ptr_ = nullptr;
 };
 
-// Initialises COM for the calling thread for as long as it lives.
-class ComApartment {
+// A device context of a window (or of the screen, for null), released when the scope ends.
+class WindowDC {
 public:
-    ComApartment() : hr_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (SUCCEEDED(hr_)) ::CoUninitialize();
+    explicit WindowDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context; the one it replaced goes back when the scope ends.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+    ~SelectedObject() {
+        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
     }
 
 private:
-    HRESULT hr_;
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The memory of a movable global block, locked while the scope lasts.
+class GlobalLocked {
+public:
+    explicit GlobalLocked(HGLOBAL block) : block_(block), data_(block ? ::GlobalLock(block) : nullptr) {}
+    GlobalLocked(const GlobalLocked&) = delete;
+    GlobalLocked& operator=(const GlobalLocked&) = delete;
+    ~GlobalLocked() {
+        if (data_) ::GlobalUnlock(block_);
+    }
+    void* get() const { return data_; }
+    size_t size() const { return data_ ? ::GlobalSize(block_) : 0; }
+
+private:
+    HGLOBAL block_;
+    void* data_;
 };
 
 // Runs a callable when the scope ends.

@@ -2,36 +2,41 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
+#include <cstring>
 #include <new>
+
+#include "platform/com.h"
+#include "platform/files.h"
 
 namespace platform {
 namespace {
 
-// Larger pictures are refused rather than risking an allocation failure in a window procedure.
-constexpr uint64_t kMaxPixelBytes = 512ull * 1024 * 1024;
-
-ComPtr<IWICImagingFactory> CreateFactory(HRESULT& hr) {
-    ComPtr<IWICImagingFactory> factory;
-    hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
-                          factory.put_void());
-    return factory;
+std::string ReadAtOffset(HANDLE file, uint64_t offset, size_t count) {
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    std::string bytes(count, '\0');
+    DWORD got = 0;
+    if (offset > INT64_MAX || !SetFilePointerEx(file, position, nullptr, FILE_BEGIN) ||
+        !ReadFile(file, bytes.data(), static_cast<DWORD>(count), &got, nullptr)) {
+        got = 0;
+    }
+    bytes.resize(got);
+    return bytes;
 }
 
-// Writes bytes to a file, replacing it; a file this call truncated but could not fill is removed.
-HRESULT WriteWholeFile(const std::wstring& path, const void* bytes, DWORD size) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return HRESULT_FROM_WIN32(GetLastError());
-    DWORD written = 0;
-    HRESULT hr = S_OK;
-    if (!WriteFile(file.get(), bytes, size, &written, nullptr)) {
-        hr = HRESULT_FROM_WIN32(GetLastError());
-    } else if (written != size) {
-        hr = HRESULT_FROM_WIN32(ERROR_WRITE_FAULT);
-    }
-    if (SUCCEEDED(hr)) return S_OK;
-    file.reset();
-    DeleteFileW(path.c_str());
-    return hr;
+// What the header declares, read without handing the file to a decoder: a decoder may set aside
+// memory for the whole picture as soon as it has seen the header.
+PictureLoad Measure(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr));
+    if (!file) return {std::nullopt, HRESULT_FROM_WIN32(GetLastError())};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) return {std::nullopt, WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
+    const std::optional<PictureSize> size =
+        ReadPictureSize([&](uint64_t offset, size_t count) { return ReadAtOffset(file.get(), offset, count); });
+    if (!size) return {std::nullopt, WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
+    if (!IsAcceptableSize(*size)) return {std::nullopt, WINCODEC_ERR_IMAGESIZEOUTOFRANGE, *size};
+    return {std::nullopt, S_OK, *size};
 }
 
 }  // namespace
@@ -57,88 +62,89 @@ UniqueHBitmap Picture::CreateBitmap() const {
 }
 
 PictureLoad LoadPicture(const std::wstring& path) {
-    ComApartment com;  // the caller's apartment when it has one; this call's own otherwise
-    HRESULT hr = S_OK;
-    ComPtr<IWICImagingFactory> factory = CreateFactory(hr);
-    if (FAILED(hr)) return {std::nullopt, hr};
+    PictureLoad load = Measure(path);
+    if (FAILED(load.error)) return load;
+    HRESULT hr = UseCom();
+    ComPtr<IWICImagingFactory> factory;
+    if (SUCCEEDED(hr)) {
+        hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
+                              factory.put_void());
+    }
     ComPtr<IWICBitmapDecoder> decoder;
-    hr = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                            decoder.put());
-    if (FAILED(hr)) return {std::nullopt, hr};
     ComPtr<IWICBitmapFrameDecode> frame;
-    if (FAILED(hr = decoder->GetFrame(0, frame.put()))) return {std::nullopt, hr};
-    // Every decoder's output converts to 32 bits per pixel; the fourth byte is then left out.
-    ComPtr<IWICBitmapSource> bgra;
-    if (FAILED(hr = WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.get(), bgra.put()))) {
-        return {std::nullopt, hr};
+    if (SUCCEEDED(hr)) {
+        hr = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                decoder.put());
     }
+    if (SUCCEEDED(hr)) hr = decoder->GetFrame(0, frame.put());
     UINT width = 0, height = 0;
-    if (FAILED(hr = bgra->GetSize(&width, &height))) return {std::nullopt, hr};
-    if (width == 0 || height == 0 || width > INT32_MAX / 4 || height > INT32_MAX / 4) {
-        return {std::nullopt, WINCODEC_ERR_BADIMAGE};
+    if (SUCCEEDED(hr)) hr = frame->GetSize(&width, &height);
+    // The frame itself may be larger than the header said.
+    if (SUCCEEDED(hr) && !IsAcceptableSize({width, height})) {
+        return {std::nullopt, WINCODEC_ERR_IMAGESIZEOUTOFRANGE, {width, height}};
     }
+    if (FAILED(hr)) return {std::nullopt, hr, load.declared};
+
     const size_t stride = Picture::Stride(static_cast<int>(width));
-    const uint64_t size = static_cast<uint64_t>(stride) * height;
-    if (size > kMaxPixelBytes) return {std::nullopt, E_OUTOFMEMORY};
     std::vector<uint8_t> pixels;
-    std::vector<uint8_t> row;
     try {
-        pixels.resize(static_cast<size_t>(size));
-        row.resize(static_cast<size_t>(width) * 4);
+        pixels.resize(stride * height);
     } catch (const std::bad_alloc&) {
-        return {std::nullopt, E_OUTOFMEMORY};
+        return {std::nullopt, E_OUTOFMEMORY, load.declared};
     }
-    for (UINT y = 0; y < height; ++y) {
-        const WICRect line = {0, static_cast<INT>(y), static_cast<INT>(width), 1};
-        hr = bgra->CopyPixels(&line, static_cast<UINT>(row.size()), static_cast<UINT>(row.size()), row.data());
-        if (FAILED(hr)) return {std::nullopt, hr};
-        uint8_t* out = pixels.data() + static_cast<size_t>(y) * stride;
-        for (UINT x = 0; x < width; ++x) {
-            out[x * 3 + 0] = row[x * 4 + 0];
-            out[x * 3 + 1] = row[x * 4 + 1];
-            out[x * 3 + 2] = row[x * 4 + 2];
+    // Straight into the bitmap's own layout where the imaging converts to it (a photograph);
+    // otherwise (a palette picture) through 32 bits per pixel, the fourth byte then left out.
+    auto copyAs = [&](REFWICPixelFormatGUID format, size_t rowBytes, std::vector<uint8_t>& into) {
+        ComPtr<IWICFormatConverter> converter;
+        HRESULT result = factory->CreateFormatConverter(converter.put());
+        if (SUCCEEDED(result)) {
+            result = converter->Initialize(frame.get(), format, WICBitmapDitherTypeNone, nullptr, 0,
+                                           WICBitmapPaletteTypeCustom);
+        }
+        if (SUCCEEDED(result)) {
+            result = converter->CopyPixels(nullptr, static_cast<UINT>(rowBytes), static_cast<UINT>(into.size()), into.data());
+        }
+        return result;
+    };
+    hr = copyAs(GUID_WICPixelFormat24bppBGR, stride, pixels);
+    if (FAILED(hr)) {
+        const size_t wideStride = static_cast<size_t>(width) * 4;
+        std::vector<uint8_t> wide;
+        try {
+            wide.resize(wideStride * height);
+        } catch (const std::bad_alloc&) {
+            return {std::nullopt, E_OUTOFMEMORY, load.declared};
+        }
+        hr = copyAs(GUID_WICPixelFormat32bppBGRA, wideStride, wide);
+        if (FAILED(hr)) return {std::nullopt, hr, load.declared};
+        for (size_t y = 0; y < height; ++y) {
+            for (size_t x = 0; x < width; ++x) std::memcpy(&pixels[y * stride + x * 3], &wide[y * wideStride + x * 4], 3);
         }
     }
-    return {Picture(static_cast<int>(width), static_cast<int>(height), std::move(pixels)), S_OK};
+    return {Picture(static_cast<int>(width), static_cast<int>(height), std::move(pixels)), S_OK, load.declared};
 }
 
-HRESULT SaveBitmap(const Picture& picture, const std::wstring& path) {
-    ComApartment com;
-    HRESULT hr = S_OK;
-    ComPtr<IWICImagingFactory> factory = CreateFactory(hr);
-    if (FAILED(hr)) return hr;
-    // Encoded in memory first, so that a failing encoder never touches the file.
-    ComPtr<IStream> memory;
-    if (FAILED(hr = CreateStreamOnHGlobal(nullptr, TRUE, memory.put()))) return hr;
-    ComPtr<IWICBitmapEncoder> encoder;
-    if (FAILED(hr = factory->CreateEncoder(GUID_ContainerFormatBmp, nullptr, encoder.put()))) return hr;
-    if (FAILED(hr = encoder->Initialize(memory.get(), WICBitmapEncoderNoCache))) return hr;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    ComPtr<IPropertyBag2> options;
-    if (FAILED(hr = encoder->CreateNewFrame(frame.put(), options.put()))) return hr;
-    if (FAILED(hr = frame->Initialize(options.get()))) return hr;
-    if (FAILED(hr = frame->SetSize(static_cast<UINT>(picture.Width()), static_cast<UINT>(picture.Height())))) return hr;
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    if (FAILED(hr = frame->SetPixelFormat(&format))) return hr;
-    // The encoder names the format it will really write; only 24 bits per pixel is wanted.
-    if (!IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) return WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
-    const std::vector<uint8_t>& pixels = picture.Pixels();
-    hr = frame->WritePixels(static_cast<UINT>(picture.Height()), static_cast<UINT>(Picture::Stride(picture.Width())),
-                            static_cast<UINT>(pixels.size()), const_cast<BYTE*>(pixels.data()));
-    if (FAILED(hr)) return hr;
-    if (FAILED(hr = frame->Commit())) return hr;
-    if (FAILED(hr = encoder->Commit())) return hr;
-
-    HGLOBAL global = nullptr;
-    if (FAILED(hr = GetHGlobalFromStream(memory.get(), &global))) return hr;
-    STATSTG stat = {};
-    if (FAILED(hr = memory->Stat(&stat, STATFLAG_NONAME))) return hr;
-    if (stat.cbSize.QuadPart > MAXDWORD) return E_OUTOFMEMORY;
-    const void* bytes = GlobalLock(global);
-    if (!bytes) return HRESULT_FROM_WIN32(GetLastError());
-    hr = WriteWholeFile(path, bytes, static_cast<DWORD>(stat.cbSize.QuadPart));
-    GlobalUnlock(global);
-    return hr;
+DWORD SaveBitmap(const Picture& picture, const std::wstring& path) {
+    const size_t stride = Picture::Stride(picture.Width());
+    const auto imageBytes = static_cast<DWORD>(stride * picture.Height());
+    constexpr DWORD kHeaders = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPFILEHEADER file = {0x4D42, kHeaders + imageBytes, 0, 0, kHeaders};
+    BITMAPINFOHEADER info = {sizeof info, picture.Width(), picture.Height(), 1, 24, BI_RGB, imageBytes, 0, 0, 0, 0};
+    ReplacingWriter writer(path);
+    writer.Write(&file, sizeof file);
+    writer.Write(&info, sizeof info);
+    // The rows go bottom-up, gathered into large writes.
+    std::vector<uint8_t> batch;
+    batch.reserve(std::max<size_t>(stride, 1 << 20));
+    for (int y = picture.Height() - 1; y >= 0; --y) {
+        const uint8_t* row = picture.Pixels().data() + static_cast<size_t>(y) * stride;
+        batch.insert(batch.end(), row, row + stride);
+        if (batch.size() + stride > batch.capacity() || y == 0) {
+            if (!writer.Write(batch.data(), batch.size())) break;
+            batch.clear();
+        }
+    }
+    return writer.Commit();
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
-// Pictures through the platform's imaging (WIC): loading ".bmp", ".gif" and ".jpg" files and
-// saving a picture as a 24-bit Windows bitmap. Failures come back as values.
+// Pictures through the platform's imaging (WIC): ".bmp", ".gif" and ".jpg" files (and PNG by
+// content) measured before they are decoded, decoded once into 24-bit pixels, and saved as
+// 24-bit Windows bitmaps. Failures come back as values.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/handles.h"
+#include "platform/picture_size.h"
 
 namespace platform {
 
@@ -40,14 +42,18 @@ private:
 
 struct PictureLoad {
     std::optional<Picture> picture;
-    HRESULT error = S_OK;  // why there is no picture
+    // Why there is none: the system's error, WINCODEC_ERR_UNKNOWNIMAGEFORMAT for a file that is
+    // not a picture of a kind taken, WINCODEC_ERR_IMAGESIZEOUTOFRANGE for one too large.
+    HRESULT error = S_OK;
+    PictureSize declared;  // as the file's header gives it, when it could be read
 };
 
-// Decodes the first frame of a picture file by its content (the name plays no part).
+// Decodes the first frame of a picture file, by its content (the name plays no part), after its
+// header has shown a size that IsAcceptableSize allows.
 PictureLoad LoadPicture(const std::wstring& path);
 
-// Writes the picture as a 24-bit Windows bitmap file, replacing a file at that path. On failure
-// nothing is left at the path that this call wrote.
-HRESULT SaveBitmap(const Picture& picture, const std::wstring& path);
+// Writes the picture as a 24-bit bottom-up Windows bitmap file, replacing a file at that path only
+// once the whole bitmap has been written.
+DWORD SaveBitmap(const Picture& picture, const std::wstring& path);
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/shell.h"
 
-#include <shellapi.h>
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -28,6 +28,11 @@ bool AddNotifyIcon(const NotifyIcon& icon) {
     return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
+bool ModifyNotifyIcon(const NotifyIcon& icon) {
+    NOTIFYICONDATAW data = Record(icon);
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 bool DeleteNotifyIcon(const NotifyIcon& icon) {
     NOTIFYICONDATAW data = Record(icon);
     return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
@@ -41,6 +46,23 @@ bool NotifyIconExists(HWND window, UINT id) {
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
+UniqueHIcon LoadSmallIcon(int resource) {
+    HICON icon = nullptr;
+    LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), LIM_SMALL, &icon);
+    return UniqueHIcon(icon);
+}
+
 void AcceptDroppedFiles(HWND window, bool accept) { DragAcceptFiles(window, accept ? TRUE : FALSE); }
+
+std::wstring TakeFirstDroppedFile(HDROP drop) {
+    std::wstring path;
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+        path.resize(static_cast<size_t>(DragQueryFileW(drop, 0, nullptr, 0)) + 1);
+        path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+    }
+    // Released at once: the position dialog of an added wallpaper may stay open for long.
+    DragFinish(drop);
+    return path;
+}
 
 }  // namespace platform

@@ -2,8 +2,12 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <string>
 #include <string_view>
+
+#include "platform/handles.h"
 
 namespace platform {
 
@@ -16,10 +20,17 @@ struct NotifyIcon {
 };
 
 bool AddNotifyIcon(const NotifyIcon& icon);
+bool ModifyNotifyIcon(const NotifyIcon& icon);
 bool DeleteNotifyIcon(const NotifyIcon& icon);
 // True when the shell holds an icon for this window and id (a modification that changes nothing).
 bool NotifyIconExists(HWND window, UINT id);
 
+// An icon resource of the program at the system's small-icon size for the current DPI, as the
+// notification area shows it.
+UniqueHIcon LoadSmallIcon(int resource);
+
 void AcceptDroppedFiles(HWND window, bool accept);
+// The whole path of the first file of a drop; the drop is released.
+std::wstring TakeFirstDroppedFile(HDROP drop);
 
 }  // namespace platform

@@ -2,10 +2,14 @@
 
 #include <shlguid.h>
 
+#include "platform/com.h"
+
 namespace platform {
 
 HRESULT ShellLink::Create() {
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link_.put_void());
+    HRESULT hr = UseCom();
+    if (FAILED(hr)) return hr;
+    hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link_.put_void());
     if (FAILED(hr)) return hr;
     return link_->QueryInterface(IID_IPersistFile, file_.put_void());
 }

@@ -15,7 +15,6 @@ namespace platform {
 class ShellLink {
 public:
     // Creates the object and takes both of its interfaces, IShellLinkW and IPersistFile.
-    // COM must be initialised on the calling thread.
     HRESULT Create();
 
     HRESULT SetPath(const std::wstring& target);

@@ -3,12 +3,13 @@
 #include <commctrl.h>
 
 #include "platform/dpi.h"
+#include "platform/window_placement.h"
 
 namespace platform {
 namespace {
 
 // Top-level windows of the program still open that keep it running; the program ends when the
-// last one goes.
+// last one goes. The one count the message loop needs, kept for the thread's windows.
 int g_openTopLevelWindows = 0;
 
 void CountOut() {
@@ -36,28 +37,15 @@ KindStyle StyleOf(ControlKind kind, bool startsGroup) {
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | group, WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
         return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | group, 0};
-    case ControlKind::Icon: return {L"STATIC", SS_ICON | group, 0};
     case ControlKind::Picture: return {L"STATIC", SS_BITMAP | SS_NOTIFY, 0};
+    case ControlKind::Placeholder: return {L"STATIC", group, 0};
     }
     return {L"STATIC", 0, 0};
 }
 
-}  // namespace
+Box BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-HFONT CreateInterfaceFont(int dpi) {
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
-    LOGFONTW font = {};
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) font = metrics.lfMessageFont;
-    // 9 points, the size the layouts were designed for.
-    font.lfHeight = -MulDiv(9, dpi, 72);
-    font.lfWidth = 0;
-    font.lfWeight = FW_NORMAL;
-    // A Japanese face by name; where it is missing the font mapper picks another by the charset.
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    wcscpy_s(font.lfFaceName, L"MS UI Gothic");
-    return CreateFontIndirectW(&font);
-}
+}  // namespace
 
 Window::Window() = default;
 
@@ -87,8 +75,7 @@ void Window::SetKeepsProgramRunning(bool keeps) {
 
 int Window::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
-bool Window::CreateTopLevel(const wchar_t* className, std::wstring_view title, DWORD style, DWORD exStyle,
-                            int clientWidthTwips, int clientHeightTwips, HWND owner, HICON classIcon) {
+bool Window::CreateTopLevel(const TopLevelSpec& spec) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
@@ -96,43 +83,75 @@ bool Window::CreateTopLevel(const wchar_t* className, std::wstring_view title, D
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    wc.hIcon = classIcon;
-    wc.hIconSm = classIcon;
+    wc.lpszClassName = spec.className;
     wc.style = CS_DBLCLKS;
     RegisterClassExW(&wc);  // fails harmlessly when the class is already registered
 
-    dpi_ = ScreenDpi();
-    RECT frame = {0, 0, Px(clientWidthTwips), Px(clientHeightTwips)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const std::wstring caption(title);
-    CreateWindowExW(exStyle, className, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance, this);
+    fontChoice_ = spec.font;
+    iconResource_ = spec.iconResource;
+    const std::wstring caption(spec.title);
+    // Created at the size of the system's DPI, then sized for the DPI of the monitor it lands on.
+    dpi_ = SystemDpi();
+    CreateWindowExW(spec.exStyle, spec.className, caption.c_str(), spec.style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                    spec.owner, nullptr, instance, this);
     if (!hwnd_) return false;
-    font_.reset(CreateInterfaceFont(dpi_));
+    TakeDpi(WindowDpi(hwnd_));
+    RECT frame = {0, 0, Px(spec.clientWidthTwips), Px(spec.clientHeightTwips)};
+    AdjustFrameForDpi(frame, spec.style, spec.exStyle, false, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
+}
+
+// The font and the icons at the window's DPI; the controls follow them.
+void Window::TakeDpi(int dpi) {
+    dpi_ = dpi;
+    LOGFONTW font = {};
+    font.lfHeight = -MulDiv(fontChoice_.points, dpi_, 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = fontChoice_.charset;
+    wcsncpy_s(font.lfFaceName, fontChoice_.face, _TRUNCATE);
+    UniqueHFont previous = std::move(font_);
+    font_.reset(CreateFontIndirectW(&font));
+    if (iconResource_ != 0) {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        auto load = [&](int width, int height) {
+            return UniqueHIcon(static_cast<HICON>(
+                LoadImageW(instance, MAKEINTRESOURCEW(iconResource_), IMAGE_ICON, width, height, 0)));
+        };
+        bigIcon_ = load(MetricForDpi(SM_CXICON, dpi_), MetricForDpi(SM_CYICON, dpi_));
+        smallIcon_ = load(MetricForDpi(SM_CXSMICON, dpi_), MetricForDpi(SM_CYSMICON, dpi_));
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    }
+    LayOutControls();
 }
 
 void Window::CreateControls(std::span<const ControlSpec> specs) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    layout_ = specs;
     ControlKind previous = ControlKind::Frame;
     for (const ControlSpec& spec : specs) {
         const bool startsGroup = spec.kind != ControlKind::Option || previous != ControlKind::Option;
         const KindStyle kind = StyleOf(spec.kind, startsGroup);
         previous = spec.kind;
-        DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
-        // A drop-down combo's height includes its list.
-        const int height = spec.kind == ControlKind::ComboBox ? Px(spec.height) * 8 : Px(spec.height);
-        const wchar_t* text = spec.kind == ControlKind::Icon ? L"" : spec.text;
-        HWND control = CreateWindowExW(kind.exStyle, kind.className, text, style, Px(spec.left), Px(spec.top),
-                                       Px(spec.width), height, hwnd_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        const DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
+        CreateWindowExW(kind.exStyle, kind.className, spec.text, style, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    }
+    LayOutControls();
+}
+
+void Window::LayOutControls() {
+    for (const ControlSpec& spec : layout_) {
+        HWND control = Control(spec.id);
         if (!control) continue;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        if (spec.kind == ControlKind::Icon) {
-            HICON icon = static_cast<HICON>(LoadImageW(instance, spec.text, IMAGE_ICON, 16, 16, LR_SHARED));
-            SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-        }
+        // A picture box keeps the size of its picture; a drop-down combo's height includes its list.
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (spec.kind == ControlKind::Picture) flags |= SWP_NOSIZE;
+        const int height = spec.kind == ControlKind::ComboBox ? Px(spec.height) * 8 : Px(spec.height);
+        SetWindowPos(control, nullptr, Px(spec.left), Px(spec.top), Px(spec.width), height, flags);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
 }
 
@@ -166,20 +185,19 @@ void Window::SetChecked(int id, bool checked) {
     SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int Window::ScreenWidthTwips() const { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(); }
-int Window::ScreenHeightTwips() const { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(); }
-
-void Window::MoveTopLeftTwips(int left, int top) {
-    SetWindowPos(hwnd_, nullptr, left / TwipsPerPixel(), top / TwipsPerPixel(), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void Window::MoveTopLeft(int x, int y) {
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Window::CenterOnScreen() {
+void Window::Centre(HMONITOR monitor) {
+    MONITORINFO info = {sizeof info};
+    if (!monitor) monitor = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY);
+    if (!GetMonitorInfoW(monitor, &info)) return;
     RECT r;
     GetWindowRect(hwnd_, &r);
-    const int width = (r.right - r.left) * TwipsPerPixel();
-    const int height = (r.bottom - r.top) * TwipsPerPixel();
-    MoveTopLeftTwips((ScreenWidthTwips() - width) / 2, (ScreenHeightTwips() - height) / 2);
+    const Spot centred = Centred(r.right - r.left, r.bottom - r.top, BoxOf(info.rcMonitor));
+    const Spot spot = WithinWorkArea(centred, r.right - r.left, r.bottom - r.top, BoxOf(info.rcWork));
+    MoveTopLeft(spot.x, spot.y);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
@@ -197,6 +215,15 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_ACTIVATE && self->KeepControlFocus(wParam)) return 0;
+    if (message == WM_DPICHANGED) {
+        // The system suggests where the window goes at the new DPI; the layout follows from twips.
+        self->TakeDpi(HIWORD(wParam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        self->OnDpiChanged();
+        return 0;
+    }
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -1,5 +1,6 @@
 // The window toolkit both programs are built on: a window class is a C++ class with one
-// message-dispatch function, and its controls come from layout tables in twips.
+// message-dispatch function, and its controls come from layout tables in twips, laid out again
+// at the new DPI when the window moves to a monitor of another DPI.
 #pragma once
 
 #include <windows.h>
@@ -22,8 +23,8 @@ enum class ControlKind {
     Frame,        // a group box drawn around other controls
     ListBox,      // single selection, rows in the order added
     ComboBox,     // editable text field with a drop-down list
-    Icon,         // holds an icon (the `text` names the icon resource)
     Picture,      // a picture box: takes the size of the bitmap it is given; clicks reach the parent
+    Placeholder,  // an empty static control that only holds its place in the layout
 };
 
 struct ControlSpec {
@@ -35,6 +36,26 @@ struct ControlSpec {
     bool visible = true;
 };
 
+// The interface font: a face by name, the character set that picks a replacement where the face
+// is missing, and the size in points.
+struct FontChoice {
+    const wchar_t* face;
+    BYTE charset;
+    int points;
+};
+
+struct TopLevelSpec {
+    const wchar_t* className;
+    std::wstring_view title;
+    DWORD style;
+    DWORD exStyle;
+    int clientWidthTwips;
+    int clientHeightTwips;
+    FontChoice font;
+    HWND owner = nullptr;
+    int iconResource = 0;  // the window's icon, loaded at the sizes the window's DPI asks for
+};
+
 class Window {
 public:
     Window(const Window&) = delete;
@@ -43,8 +64,8 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+    int Dpi() const { return dpi_; }
     int Px(int twips) const;
-    int TwipsPerPixel() const { return kTwipsPerInchValue / dpi_; }
 
     // The object of a window created through this class, or null.
     static Window* FromHandle(HWND hwnd);
@@ -57,20 +78,17 @@ public:
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
 
-    // Screen size in twips, and moving the window by its top-left corner in twips.
-    int ScreenWidthTwips() const;
-    int ScreenHeightTwips() const;
-    void MoveTopLeftTwips(int left, int top);
-    void CenterOnScreen();
+    // Centres the window on a monitor (null: its own), then moves it as far as needed to keep it
+    // in that monitor's work area, title bar first.
+    void Centre(HMONITOR monitor = nullptr);
+    void MoveTopLeft(int x, int y);
 
 protected:
     Window();
 
-    // Creates the top-level window with a client area of the given size in twips.
-    bool CreateTopLevel(const wchar_t* className, std::wstring_view title, DWORD style, DWORD exStyle,
-                        int clientWidthTwips, int clientHeightTwips, HWND owner = nullptr,
-                        HICON classIcon = nullptr);
-    // Controls are created in table order, which is also their keyboard order.
+    bool CreateTopLevel(const TopLevelSpec& spec);
+    // Controls are created in table order, which is also their keyboard order. The table must
+    // outlive the window: it lays the controls out again when the DPI changes.
     void CreateControls(std::span<const ControlSpec> specs);
     void AddTooltip(int controlId, const wchar_t* text);
     // The program ends when the last top-level window that keeps it running closes. A window
@@ -78,29 +96,46 @@ protected:
     void SetKeepsProgramRunning(bool keeps);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // After the window has taken its new DPI: controls, font and icons follow it already.
+    virtual void OnDpiChanged() {}
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
 private:
-    static constexpr int kTwipsPerInchValue = 1440;
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool KeepControlFocus(WPARAM activation);
+    void TakeDpi(int dpi);
+    void LayOutControls();
 
     HWND hwnd_ = nullptr;
     bool keepsProgramRunning_ = true;
     bool counted_ = false;  // in the count of windows that keep the program running
     int dpi_ = 96;
+    FontChoice fontChoice_ = {};
+    int iconResource_ = 0;
+    std::span<const ControlSpec> layout_;
     UniqueHFont font_;
+    UniqueHIcon bigIcon_;
+    UniqueHIcon smallIcon_;
     HWND tooltip_ = nullptr;    // owned by the window: destroyed with it by the system
     HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
 };
 
-// The interface font, with Japanese glyphs, at the size of the system's message font.
-HFONT CreateInterfaceFont(int dpi);
+// The wait cursor while a lengthy step runs.
+class WaitCursor {
+public:
+    WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { SetCursor(previous_); }
+
+private:
+    HCURSOR previous_;
+};
 
 // Runs the thread's message loop until WM_QUIT, with dialog keyboard handling (Tab, arrows,
-// Enter) for the active window; returns the exit code given to PostQuitMessage.
+// Enter, Esc) for the active window; returns the exit code given to PostQuitMessage.
 int RunMessageLoop();
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-// The window Pro2Form1 and its controls, shared with the tests that drive DekSet from outside.
+// DekSet's window and its controls, shared with the tests that drive DekSet from outside.
 #pragma once
 
 namespace dekset {

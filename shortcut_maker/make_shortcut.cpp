@@ -31,18 +31,16 @@ std::optional<Failure> WriteShortcut(const ShortcutRequest& request) {
     hr = link.Save(temporary, false);
     if (FAILED(hr)) return FailureOfResult(hr);
     // Written elsewhere first, so that a failure never leaves a half-written file at the link path.
-    if (!platform::CopyFileReplacing(temporary, request.linkPath)) return FailureOfLastError();
+    if (const DWORD error = platform::CopyFileReplacing(temporary, request.linkPath)) {
+        return Failure{static_cast<int32_t>(error), platform::ErrorText(error)};
+    }
     if (!platform::DeleteFileAt(temporary)) return FailureOfLastError();
     return std::nullopt;
 }
 
 }  // namespace
 
-Failure FailureOfResult(HRESULT result) {
-    const DWORD code = static_cast<DWORD>(result);
-    const DWORD described = HRESULT_FACILITY(result) == FACILITY_WIN32 ? static_cast<DWORD>(HRESULT_CODE(result)) : code;
-    return {static_cast<int32_t>(code), platform::ErrorText(described)};
-}
+Failure FailureOfResult(HRESULT result) { return {static_cast<int32_t>(result), platform::ErrorTextOfResult(result)}; }
 
 Failure FailureOfLastError() {
     const DWORD code = GetLastError();

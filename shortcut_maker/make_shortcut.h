@@ -16,8 +16,7 @@ struct Failure {
     std::wstring description;
 };
 
-// A COM result; a Win32 error wrapped in an HRESULT is described by its Win32 text, which the
-// system knows more often than the wrapped form.
+// A COM result, numbered as it is and described by the system.
 Failure FailureOfResult(HRESULT result);
 // GetLastError's code as it stands.
 Failure FailureOfLastError();

@@ -1,5 +1,7 @@
 #include "changer/collection/collection_names.h"
 
+#include "platform/picture_size.h"
+
 namespace dek {
 namespace {
 
@@ -51,6 +53,22 @@ std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_vie
     commandLine += L"\" ";
     commandLine += option;
     return commandLine;
+}
+
+std::wstring CannotAddMessage(std::wstring_view path, std::wstring_view reason) {
+    return L"次のファイルを追加できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+}
+
+std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstring_view reason) {
+    return L"壁紙の表示位置を保存できませんでした。\r\n" + std::wstring(recordPath) + L"\r\n\r\n" + std::wstring(reason);
+}
+
+std::wstring NotAPictureReason() { return L"BMP、GIF、JPEG の画像として読み込めません。"; }
+
+std::wstring TooLargeReason(uint32_t width, uint32_t height) {
+    return L"画像が大きすぎます（" + std::to_wstring(width) + L" × " + std::to_wstring(height) +
+           L" ピクセル）。壁紙にできるのは一辺 " + std::to_wstring(platform::kMaxPictureSide) + L" ピクセル、全体で " +
+           std::to_wstring(platform::kMaxPicturePixels / 10000) + L" 万ピクセルまでです。";
 }
 
 }  // namespace dek

@@ -1,7 +1,9 @@
-// Decisions about the names of files entering the collection, and the command lines that start a
-// screen saver. No windows.h: these are tested natively.
+// Decisions about the names of files entering the collection, the words that report a file that
+// could not enter it, and the command lines that start a screen saver. No windows.h: these are
+// tested natively.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,5 +38,12 @@ DropKind DropKindOf(std::wstring_view path);
 // "/c" opens its settings): the file's path in quotes, so that blanks in a folder or the name
 // never make the system start a program at a shorter path.
 std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_view fileName, std::wstring_view option);
+
+// The one message box of an add that failed, and of a display position that could not be stored:
+// what, where, then the reason (the system's words, or one of the reasons below).
+std::wstring CannotAddMessage(std::wstring_view path, std::wstring_view reason);
+std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstring_view reason);
+std::wstring NotAPictureReason();
+std::wstring TooLargeReason(uint32_t width, uint32_t height);
 
 }  // namespace dek

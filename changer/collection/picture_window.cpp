@@ -1,8 +1,7 @@
 #include "changer/collection/picture_window.h"
 
-#include <memory>
-
 #include "changer/collection/form_ids.h"
+#include "changer/core/ui_font.h"
 
 namespace dek {
 namespace {
@@ -24,67 +23,57 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 // not destroyed inside its own message.
 constexpr UINT kCloseMessage = WM_APP + 1;
 
-std::unique_ptr<PictureWindow>& Instance() {
-    static std::unique_ptr<PictureWindow> instance;
-    return instance;
-}
-
 }  // namespace
 
-PictureWindow* PictureWindow::Form2() {
-    std::unique_ptr<PictureWindow>& instance = Instance();
-    // A window closed by a click leaves its object behind without a window: that one is done.
-    if (!instance || !instance->hwnd()) {
-        instance.reset(new PictureWindow);
-        if (!instance->Create()) instance.reset();
-    }
-    return instance.get();
-}
-
 bool PictureWindow::Create() {
-    // Loaded but hidden, the window only serves conversions and must not keep the program alive
-    // once the main window has closed.
-    SetKeepsProgramRunning(false);
-    if (!CreateTopLevel(kPictureWindowClass, L"", kStyle, kExStyle, 0, 0)) return false;
+    if (hwnd()) return true;
+    if (!CreateTopLevel({kPictureWindowClass, L"", kStyle, kExStyle, 0, 0, kInterfaceFont})) return false;
     CreateControls(kLayout);
     AddTooltip(Picture1, L"クリックすると閉じます");
     return true;
 }
 
-void PictureWindow::LoadPicture(platform::Picture picture) {
+void PictureWindow::Hold(const platform::Picture& picture) {
     platform::UniqueHBitmap bitmap = picture.CreateBitmap();
     SendMessageW(Control(Picture1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
     bitmap_ = std::move(bitmap);
-    picture_ = std::move(picture);
 }
 
-void PictureWindow::ShowPreview() {
-    RECT picture = {};
-    GetWindowRect(Control(Picture1), &picture);
-    SetWindowPos(hwnd(), nullptr, 0, 0, picture.right - picture.left, picture.bottom - picture.top,
+void PictureWindow::ShowPreview(const platform::Picture& picture) {
+    const bool created = !hwnd();
+    if (!Create()) return;
+    Hold(picture);
+    RECT shown = {};
+    GetWindowRect(Control(Picture1), &shown);
+    SetWindowPos(hwnd(), nullptr, 0, 0, shown.right - shown.left, shown.bottom - shown.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!shownBefore_) {
-        CenterOnScreen();
-        shownBefore_ = true;
-    }
-    // Once shown, the window stays until its picture is clicked, even after the main window.
-    SetKeepsProgramRunning(true);
+    if (created) Centre();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
+}
+
+void PictureWindow::TakeConverted(const platform::Picture& picture) {
+    if (hwnd() && IsWindowVisible(hwnd())) Hold(picture);
 }
 
 LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (LOWORD(wParam) == Picture1 && HIWORD(wParam) == STN_CLICKED) PostMessageW(hwnd(), kCloseMessage, 0, 0);
+        // Enter and Esc arrive as OK and Cancel through the dialog keyboard handling.
+        if ((LOWORD(wParam) == Picture1 && HIWORD(wParam) == STN_CLICKED) || LOWORD(wParam) == IDOK ||
+            LOWORD(wParam) == IDCANCEL) {
+            PostMessageW(hwnd(), kCloseMessage, 0, 0);
+        }
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE || wParam == VK_RETURN || wParam == VK_ESCAPE) PostMessageW(hwnd(), kCloseMessage, 0, 0);
         return 0;
     case kCloseMessage:
         DestroyWindow(hwnd());
         return 0;
     case WM_DESTROY:
-        // The window and its picture are freed with it; the next use makes a new window.
+        // The picture goes with the window.
         SendMessageW(Control(Picture1), STM_SETIMAGE, IMAGE_BITMAP, 0);
         bitmap_.reset();
-        picture_.reset();
         return 0;
     default:
         return Default(message, wParam, lParam);

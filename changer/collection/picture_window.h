@@ -1,11 +1,9 @@
-// Form2, the picture window: a wallpaper preview without a title bar, sized to its picture, which
-// closes when the picture is clicked. Its picture box Picture1 also holds the pictures converted
-// while wallpapers are added, without the window being shown.
+// The picture window: a wallpaper preview without a title bar, at the picture's own size, which
+// closes when the picture is clicked or Esc, Enter or Space is pressed. There is at most one; a
+// closed window is made anew (and centred again) by the next preview.
 #pragma once
 
 #include <windows.h>
-
-#include <optional>
 
 #include "platform/handles.h"
 #include "platform/pictures.h"
@@ -15,28 +13,23 @@ namespace dek {
 
 class PictureWindow final : public platform::Window {
 public:
-    // The one instance, created hidden when there is none yet (at first use, or after its
-    // picture was clicked); null only when the window cannot be created.
-    static PictureWindow* Form2();
+    PictureWindow() = default;
 
-    // Picture1 takes the picture and sizes itself to it; the window keeps its own size.
-    void LoadPicture(platform::Picture picture);
-    // The picture Picture1 holds, if any.
-    const platform::Picture* Picture() const { return picture_ ? &*picture_ : nullptr; }
-    // Sets the window's outer size to Picture1's and shows it: in the centre of the screen on its
-    // first showing, where it stands on later ones.
-    void ShowPreview();
+    // Shows the picture in the window, sized to it: in the centre of the screen on the window's
+    // first showing, where it stands on later ones. Nothing when the window cannot be made.
+    void ShowPreview(const platform::Picture& picture);
+    // A picture converted while the window is shown takes the place of the one it shows; the
+    // window keeps its size. A window not shown is left alone.
+    void TakeConverted(const platform::Picture& picture);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    PictureWindow() = default;
     bool Create();
+    void Hold(const platform::Picture& picture);
 
-    std::optional<platform::Picture> picture_;
     platform::UniqueHBitmap bitmap_;  // what Picture1 shows; Picture1 does not own it
-    bool shownBefore_ = false;
 };
 
 }  // namespace dek

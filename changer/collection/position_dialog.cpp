@@ -1,7 +1,7 @@
 #include "changer/collection/position_dialog.h"
 
 #include "changer/collection/form_ids.h"
-#include "changer/core/module.h"
+#include "changer/core/ui_font.h"
 
 namespace dek {
 namespace {
@@ -23,9 +23,13 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 }  // namespace
 
-void PositionDialog::ShowModal(HWND owner, std::optional<int16_t> preselected) {
+std::optional<DisplayPosition> PositionDialog::Ask(HWND owner, std::optional<DisplayPosition> preselected) {
     PositionDialog dialog;
-    if (!dialog.Create(owner)) return;
+    if (!dialog.CreateTopLevel({kPositionDialogClass, kPositionDialogTitle, kStyle, kExStyle, 2535, 2055,
+                                kInterfaceFont, owner})) {
+        return std::nullopt;
+    }
+    dialog.CreateControls(kLayout);
     if (preselected && *preselected >= 0 && *preselected <= 2) dialog.ClickOption(*preselected);
 
     // Modal: the program's other windows take no input until the dialog has closed.
@@ -41,10 +45,10 @@ void PositionDialog::ShowModal(HWND owner, std::optional<int16_t> preselected) {
         reinterpret_cast<LPARAM>(&dialog));
     for (HWND window : dialog.disabledWindows_) EnableWindow(window, FALSE);
 
-    dialog.CenterOnScreen();
+    dialog.Centre();
     ShowWindow(dialog.hwnd(), SW_SHOWNORMAL);
     // Enter closes at once; a preselected option keeps the focus on the choice.
-    SetFocus(dialog.Control(preselected ? Form4Option1 + *preselected : Form4Command1));
+    SetFocus(dialog.Control(dialog.chosen_ ? Form4Option1 + *dialog.chosen_ : Form4Command1));
 
     MSG msg;
     while (dialog.hwnd()) {
@@ -59,16 +63,11 @@ void PositionDialog::ShowModal(HWND owner, std::optional<int16_t> preselected) {
         DispatchMessageW(&msg);
     }
     dialog.Close();
-}
-
-bool PositionDialog::Create(HWND owner) {
-    if (!CreateTopLevel(kPositionDialogClass, kPositionDialogTitle, kStyle, kExStyle, 2535, 2055, owner)) return false;
-    CreateControls(kLayout);
-    return true;
+    return dialog.chosen_;
 }
 
 void PositionDialog::ClickOption(int index) {
-    Module1().WallPosition = static_cast<int16_t>(index);
+    chosen_ = static_cast<DisplayPosition>(index);
     // The options form two groups in the keyboard order, so the toolkit's own exclusion does not
     // reach across them: the choice is kept exclusive here.
     for (int i = 0; i < 3; ++i) SetChecked(Form4Option1 + i, i == index);

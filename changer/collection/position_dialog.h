@@ -1,33 +1,33 @@
-// Form4 "壁紙の表示位置", the display-position dialog: three options and OK. It is created for
-// each showing and destroyed when it closes.
+// "壁紙の表示位置", the display-position dialog: three options and OK. It is created for each
+// showing and destroyed when it closes.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "changer/collection/display_record.h"
 #include "platform/window.h"
 
 namespace dek {
 
 class PositionDialog final : public platform::Window {
 public:
-    // Shows the dialog modally and returns once it has closed, by OK or any other way. A click on
-    // an option sets WallPosition at once, so it holds the option clicked last. `preselected`
+    // Shows the dialog modally and returns once it has closed, by OK or any other way (it has no
+    // cancel): the position of the option clicked last, or nothing when none was. `preselected`
     // (0, 1 or 2) is selected as if clicked when the dialog opens; otherwise no option is.
-    static void ShowModal(HWND owner, std::optional<int16_t> preselected);
+    static std::optional<DisplayPosition> Ask(HWND owner, std::optional<DisplayPosition> preselected);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     PositionDialog() = default;
-    bool Create(HWND owner);
     void ClickOption(int index);
     void Close();
 
+    std::optional<DisplayPosition> chosen_;
     std::vector<HWND> disabledWindows_;  // given their input back when the dialog closes
 };
 

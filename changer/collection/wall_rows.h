@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "changer/desktop/display_record.h"
+#include "changer/collection/display_record.h"
 
 namespace dek {
 

@@ -16,8 +16,4 @@ private:
     platform::AppSettings store_;
 };
 
-// Module state <-> the registry.
-void LoadSettings();
-void SaveSettings();
-
 }  // namespace dek

@@ -1,16 +1,13 @@
-// What the random change and the change timer decide, apart from the windows they act on.
+// What the change timer and the change sound decide, apart from the windows and files they act on.
+// No windows.h: tested natively.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
-namespace dek {
+#include "changer/collection/display_record.h"
 
-// Picks an index from 0 to count - 1 as the whole part of r * count, r drawn from `draw` in
-// [0, 1). With two or more entries the pick is never `last`: a pick equal to it is drawn again.
-// count must be 1 or more.
-int PickIndex(int count, int last, const std::function<double()>& draw);
+namespace dek {
 
 // One tick of the change timer: counts it and tells whether the timed change is due now. The
 // caller makes the change, then sets the count to 0. An interval below 1 never comes due.
@@ -19,5 +16,14 @@ bool CountMinute(int16_t& minuteCount, int16_t interval);
 // True when the first bytes of a file are those of a RIFF WAVE file, the only kind the change
 // sound plays; anything else gets the platform's default sound.
 bool IsWaveHeader(std::string_view firstBytes);
+
+// The desktop's two registry values for a position, under "Control Panel\Desktop". The system
+// takes "TileWallpaper" as on/off and stretching from "WallpaperStyle", so a stretched wallpaper
+// needs the pair; a record holding a number other than 0 or 1 is shown as stretched and applied so.
+struct DesktopTiling {
+    const wchar_t* tileWallpaper;
+    const wchar_t* wallpaperStyle;
+};
+DesktopTiling TilingFor(DisplayPosition position);
 
 }  // namespace dek

@@ -1,14 +1,9 @@
 #include "changer/dialogs/settings_dialog.h"
 
-#include <iterator>
-#include <memory>
 #include <optional>
-#include <vector>
 
-#include "changer/core/control_ids.h"
-#include "changer/core/main_window.h"
-#include "changer/core/module.h"
 #include "changer/core/settings_registry.h"
+#include "changer/core/ui_font.h"
 #include "changer/dialogs/numeric_text.h"
 #include "changer/dialogs/settings_dialog_ids.h"
 #include "platform/common_dialogs.h"
@@ -55,41 +50,27 @@ constexpr wchar_t kFolderBrowseTitle[] = L"ﾃﾞﾌｫﾙﾄのﾃﾞｨﾚｸ�
 
 int16_t CheckValue(bool checked) { return checked ? 1 : 0; }
 
-// The open dialog, and earlier ones whose windows have closed while one of their handlers still
-// waited in a nested dialog (folder browser, WAV chooser): those are freed once it has returned.
-std::unique_ptr<SettingsDialog> g_dialog;
-std::vector<std::unique_ptr<SettingsDialog>> g_closed;
-
 }  // namespace
 
-void OpenSettingsDialog(MainWindow& mainWindow) { SettingsDialog::Open(mainWindow); }
+SettingsDialog::SettingsDialog(Settings& settings, ChangeTimer& timer, const platform::Window& mainWindow,
+                               std::wstring programFolder)
+    : settings_(settings), timer_(timer), mainWindow_(mainWindow), programFolder_(std::move(programFolder)) {}
 
-std::wstring BrowseFolder(HWND owner, std::wstring_view title) { return platform::BrowseForFolder(owner, title); }
-
-void SettingsDialog::Open(MainWindow& mainWindow) {
-    std::erase_if(g_closed, [](const auto& dialog) { return dialog->busy_ == 0; });
-    const bool create = !g_dialog || !g_dialog->hwnd();
-    if (create) {
-        if (g_dialog && g_dialog->busy_ > 0) g_closed.push_back(std::move(g_dialog));
-        g_dialog.reset(new SettingsDialog);
-        if (!g_dialog->Create()) {
-            g_dialog.reset();
-            return;
-        }
-    }
-    SettingsDialog& dialog = *g_dialog;
-    dialog.mainWindow_ = mainWindow.hwnd();
-    dialog.Fill();
-    if (create) dialog.CenterOnScreen();
-    ShowWindow(dialog.hwnd(), SW_SHOWNORMAL);
-    SetForegroundWindow(dialog.hwnd());
-    if (create) SetFocus(dialog.Control(Form3Text2));
+void SettingsDialog::Open() {
+    const bool create = !hwnd();
+    if (create && !Create()) return;
+    Fill();
+    if (create) Centre();
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd());
+    if (create) SetFocus(Control(Form3Text2));
 }
 
 bool SettingsDialog::Create() {
     // Not owned by the main window: it stays open, and keeps the program running, when the main
     // window closes first.
-    if (!CreateTopLevel(kSettingsDialogClass, kSettingsDialogTitle, kStyle, kExStyle, kClientWidth, kClientHeight)) {
+    if (!CreateTopLevel({kSettingsDialogClass, kSettingsDialogTitle, kStyle, kExStyle, kClientWidth, kClientHeight,
+                         kInterfaceFont})) {
         return false;
     }
     CreateControls(kLayout);
@@ -103,11 +84,11 @@ bool SettingsDialog::Create() {
 // Whatever was typed into the dialog is replaced. Setting a text runs that box's rule through
 // its change notification; setting a check box sends none, so the Check2 rule is run here.
 void SettingsDialog::Fill() {
-    const Settings& s = Module1().settings;
+    const Settings& s = settings_;
     SetChecked(Form3Check1, s.ChangeAtStartup == 1);
     SetChecked(Form3Check2, s.ChangeOnInterval == 1);
     SetChecked(Form3Check3, s.PlaySound == 1);
-    OnCheck2Click();
+    OnTimedChangeClicked();
 
     SetText(Form3Text1, std::to_wstring(s.ChangeInterval));
     SetText(Form3Text5, s.SoundFile);
@@ -129,8 +110,6 @@ void SettingsDialog::Fill() {
 }
 
 LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    ++busy_;
-    const platform::ScopeExit done([this] { --busy_; });
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -147,13 +126,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void SettingsDialog::OnCommand(int id, int notification) {
     switch (id) {
     case Form3Check2:
-        if (notification == BN_CLICKED) OnCheck2Click();
+        if (notification == BN_CLICKED) OnTimedChangeClicked();
         break;
     case Form3Text1:
-        if (notification == EN_CHANGE) OnText1Change();
+        if (notification == EN_CHANGE) OnIntervalChanged();
         break;
     case Form3Text4:
-        if (notification == EN_CHANGE) OnText4Change();
+        if (notification == EN_CHANGE) OnWaitTimeChanged();
         break;
     case Form3Command2:
         if (notification == BN_CLICKED) BrowseInto(Form3Text2);
@@ -167,24 +146,30 @@ void SettingsDialog::OnCommand(int id, int notification) {
     case Form3Command1:
         if (notification == BN_CLICKED) Confirm();
         break;
+    case IDOK:  // Enter, with the same checks as OK
+        if (IsEnabled(Form3Command1)) Confirm();
+        break;
+    case IDCANCEL:  // Esc: like the close box, nothing is applied
+        DestroyWindow(hwnd());
+        break;
     default:
         break;
     }
 }
 
 // The interval box follows Check2 and keeps its text either way.
-void SettingsDialog::OnCheck2Click() {
+void SettingsDialog::OnTimedChangeClicked() {
     Enable(Form3Text1, IsChecked(Form3Check2));
     UpdateOkButton();
 }
 
-void SettingsDialog::OnText1Change() {
+void SettingsDialog::OnIntervalChanged() {
     if (correcting_) return;
     CorrectText(Form3Text1, CorrectedIntervalText(Text(Form3Text1)));
     UpdateOkButton();
 }
 
-void SettingsDialog::OnText4Change() {
+void SettingsDialog::OnWaitTimeChanged() {
     if (correcting_) return;
     CorrectText(Form3Text4, CorrectedWaitTimeText(Text(Form3Text4)));
     UpdateOkButton();
@@ -208,20 +193,12 @@ void SettingsDialog::UpdateOkButton() {
     Enable(Form3Command1, waitTimeOk && intervalOk);
 }
 
-MainWindow* SettingsDialog::LiveMainWindow() const {
-    // The main window may have closed while the dialog stayed open.
-    if (!IsWindow(mainWindow_)) return nullptr;
-    wchar_t className[64] = {};
-    GetClassNameW(mainWindow_, className, static_cast<int>(std::size(className)));
-    if (std::wstring_view(className) != kMainWindowClass) return nullptr;
-    return MainWindow::From(mainWindow_);
-}
-
+// The browser is modal to the main window only: this dialog may have closed (and opened again)
+// meanwhile, and then the choice is not for it.
 void SettingsDialog::BrowseInto(int textId) {
-    MainWindow* main = LiveMainWindow();
-    const std::wstring folder = BrowseFolder(main ? main->hwnd() : nullptr, kFolderBrowseTitle);
-    // The browser is modal to the main window only: the dialog may have closed meanwhile.
-    if (!folder.empty() && hwnd()) SetText(textId, folder);
+    const HWND dialog = hwnd();
+    const std::wstring folder = platform::BrowseForFolder(mainWindow_.hwnd(), kFolderBrowseTitle);
+    if (!folder.empty() && hwnd() == dialog) SetText(textId, folder);
 }
 
 void SettingsDialog::ChooseSoundFile() {
@@ -230,11 +207,12 @@ void SettingsDialog::ChooseSoundFile() {
     request.filterName = L"WAVﾌｧｲﾙ";
     request.filterPattern = L"*.wav";
     // Always the program folder, not the folder of the current sound file.
-    request.initialFolder = Module1().ProgramFolder;
+    request.initialFolder = programFolder_;
     request.title = L"WAVﾌｧｲﾙの選択";
     request.preview = true;
+    const HWND dialog = hwnd();
     const std::wstring file = platform::OpenFileDialog(request);
-    if (!file.empty() && hwnd()) SetText(Form3Text5, file);
+    if (!file.empty() && hwnd() == dialog) SetText(Form3Text5, file);
 }
 
 void SettingsDialog::Confirm() {
@@ -243,8 +221,8 @@ void SettingsDialog::Confirm() {
     // OK is disabled then; a click that arrives anyway (sent by another program) is refused alike.
     if (!timeoutSeconds || (IsChecked(Form3Check2) && !interval)) return;
 
-    Settings& s = Module1().settings;
-    // 1.-3. With Check2 clear the interval box may hold anything; then the interval stays.
+    Settings& s = settings_;
+    // With Check2 clear the interval box may hold anything; then the interval stays.
     s.ChangeAtStartup = CheckValue(IsChecked(Form3Check1));
     s.ChangeOnInterval = CheckValue(IsChecked(Form3Check2));
     s.PlaySound = CheckValue(IsChecked(Form3Check3));
@@ -252,15 +230,14 @@ void SettingsDialog::Confirm() {
     s.SoundFile = Text(Form3Text5);
     s.WallDefaultDir = Text(Form3Text2);
     s.SaverDefaultDir = Text(Form3Text3);
-    // 4. The minute count is the main window's and goes on where it stood.
-    if (MainWindow* main = LiveMainWindow()) main->SetChangeTimer(s.TimerEnabled());
-    // 5.
-    SaveSettings();
-    // 6.-7. For this session only: SPIF_UPDATEINIFILE is deliberately not given.
+    // The minute count goes on where it stood; a main window that has closed has no timer left.
+    timer_.Follow(s);
+    RegistrySettingsStore store;
+    SaveSettings(store, s);
+    // For this session only: SPIF_UPDATEINIFILE is deliberately not given.
     SystemParametersInfoW(SPI_SETSCREENSAVETIMEOUT, static_cast<UINT>(*timeoutSeconds), nullptr, SPIF_SENDWININICHANGE);
     SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, IsChecked(Form3Option1On) ? TRUE : FALSE, nullptr,
                           SPIF_SENDWININICHANGE);
-    // 8.
     DestroyWindow(hwnd());
 }
 

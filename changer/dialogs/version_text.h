@@ -15,6 +15,8 @@ struct ProgramVersion {
 // Dek's version; resources/dek.rc carries the same numbers as the file version 1.4.0.4.
 inline constexpr ProgramVersion kDekVersion = {1, 4, 4};
 
+inline constexpr wchar_t kVersionMessageTitle[] = L"ﾊﾞｰｼﾞｮﾝ情報";
+
 // "Dekorin Ver." & major & "." & minor & revision: no padding, and no separator between minor
 // and revision (1, 4, 4 gives 1.44).
 std::wstring VersionMessageText(const ProgramVersion& version);

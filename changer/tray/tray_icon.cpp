@@ -1,27 +1,89 @@
-// Putting the icon into the notification area and taking it out.
-#include "changer/core/control_ids.h"
-#include "changer/core/main_window.h"
+#include "changer/tray/tray_icon.h"
+
 #include "platform/shell.h"
+#include "resources/resource_ids.h"
 
 namespace dek {
-namespace {
 
-platform::NotifyIcon IconRecord(const MainWindow& window) {
-    platform::NotifyIcon icon;
-    icon.window = window.hwnd();
-    icon.id = kTrayIconId;
-    icon.callbackMessage = kTrayCallbackMessage;
-    // The picture held by Image1 is the icon.
-    icon.icon = reinterpret_cast<HICON>(SendMessageW(window.Control(Image1), STM_GETICON, 0, 0));
-    icon.tip = L"DEK";
-    return icon;
+TrayIcon::TrayIcon()
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      fileMenu_(CreatePopupMenu()),
+      changeMenu_(CreatePopupMenu()),
+      bar_(CreateMenu()) {
+    AppendMenuW(fileMenu_.get(), MF_STRING, mresize, L"元のサイズに戻す");
+    AppendMenuW(fileMenu_.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(fileMenu_.get(), MF_STRING, mend, L"終了(&X)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, mrc0, L"ランダム変更(共通)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, mrc1, L"ランダム変更(壁紙)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, mrc2, L"ランダム変更(スクリーンセーバー)");
 }
 
-}  // namespace
+bool TrayIcon::Notify(DWORD action) {
+    const platform::NotifyIcon record = {window_, kId, kCallbackMessage, icon_.get(), L"DEK"};
+    switch (action) {
+    case NIM_ADD: return platform::AddNotifyIcon(record);
+    case NIM_MODIFY: return platform::ModifyNotifyIcon(record);
+    default: return platform::DeleteNotifyIcon(record);
+    }
+}
 
-// Adding an icon that is already there fails without effect: there is only ever one.
-void MainWindow::tuskicon1() { platform::AddNotifyIcon(IconRecord(*this)); }
+bool TrayIcon::Add(HWND window) {
+    window_ = window;
+    if (!icon_) icon_ = platform::LoadSmallIcon(IDI_TRAY);
+    // An icon that is there already refuses a second one, which leaves the one icon wanted; a
+    // shell that answers late may report a failure for an icon it took.
+    return Notify(NIM_ADD) || platform::NotifyIconExists(window_, kId);
+}
 
-void MainWindow::tuskicon2() { platform::DeleteNotifyIcon(IconRecord(*this)); }
+void TrayIcon::Remove() {
+    if (window_) Notify(NIM_DELETE);
+}
+
+void TrayIcon::Reload() {
+    icon_ = platform::LoadSmallIcon(IDI_TRAY);
+    if (window_) Notify(NIM_MODIFY);
+}
+
+TrayRequest TrayIcon::RequestOf(LPARAM notification) {
+    switch (LOWORD(notification)) {
+    case WM_LBUTTONUP: return TrayRequest::ChangeMenu;
+    case WM_RBUTTONUP: return TrayRequest::FileMenu;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK: return TrayRequest::CentreAndShow;
+    default: return TrayRequest::None;
+    }
+}
+
+// The window must be in the foreground for the menu to close when the user clicks elsewhere, and
+// the posted WM_NULL lets the next click on the icon open it again at once.
+int TrayIcon::PopUp(bool changeMenu) {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    SetForegroundWindow(window_);
+    const int chosen = static_cast<int>(TrackPopupMenu(changeMenu ? changeMenu_.get() : fileMenu_.get(),
+                                                       TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_RETURNCMD, pointer.x,
+                                                       pointer.y, 0, window_, nullptr));
+    PostMessageW(window_, WM_NULL, 0, 0);
+    return chosen;
+}
+
+// A menu bar cannot hide a top-level menu, so the bar is rebuilt from the visible ones. The outer
+// size of the window stays as it is; the client area gives way to the bar while it shows.
+void TrayIcon::ShowInMenuBar(bool fileMenu, bool changeMenu) {
+    changeInBar_ = changeMenu;
+    TakeBackMenus();
+    if (fileMenu) AppendMenuW(bar_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(fileMenu_.get()), L"FILE");
+    if (changeMenu) AppendMenuW(bar_.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(changeMenu_.get()), L"CHANGE");
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    SetMenu(window_, fileMenu || changeMenu ? bar_.get() : nullptr);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TrayIcon::TakeBackMenus() {
+    if (window_ && GetMenu(window_) == bar_.get()) SetMenu(window_, nullptr);
+    while (GetMenuItemCount(bar_.get()) > 0) RemoveMenu(bar_.get(), 0, MF_BYPOSITION);
+}
 
 }  // namespace dek

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "platform/files.h"
+#include "platform/com.h"
 #include "platform/handles.h"
 #include "shortcut_maker/make_shortcut.h"
 #include "tests/e2e/dekset_links.h"
@@ -31,7 +32,7 @@ Outcome MakeShortcutWatched(const ShortcutRequest& request) {
     std::atomic<DWORD> thread = 0;
     Outcome outcome;
     std::thread worker([&] {
-        platform::ComApartment com;
+        platform::UseCom();
         thread = GetCurrentThreadId();
         outcome.result = dekset::MakeShortcut(nullptr, request);
         done = true;

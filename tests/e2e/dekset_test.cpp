@@ -97,7 +97,7 @@ TEST(DekSetWindow, OpensCentredAsLaidOutBrowsesForAFolderAndCloses) {
     const LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_CAPTION | WS_SYSMENU);
 
-    const int dpi = platform::ScreenDpi();
+    const int dpi = platform::SystemDpi();
     auto px = [dpi](int twips) { return platform::TwipsToPixels(twips, dpi); };
     EXPECT_EQ(ClientSize(form).cx, px(6630));
     EXPECT_EQ(ClientSize(form).cy, px(1575));

@@ -159,7 +159,7 @@ TEST_F(ChangeTimer, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     Dek dek(folder);  // its own timer ticks once a minute: the test's ticks are the only ones
     ASSERT_TRUE(dek.WaitUntilRunning());
     SettingChangeWatcher watcher;
-    auto tick = [&] { PostMessageW(dek.main, WM_TIMER, dek::Timer1, 0); };
+    auto tick = [&] { PostMessageW(dek.main, WM_TIMER, dek::ChangeTimer::kId, 0); };
     // Messages are handled in order: once the menu's screen-saver change is seen, the ticks
     // posted before it have been handled too. A menu change does not touch the count.
     auto ticksThenMenuChange = [&](int ticks, size_t saversSoFar) {

@@ -23,7 +23,7 @@ TEST_F(Startup, NormalStartShowsTheMainWindowWithItsControlsAndTheIcon) {
     EXPECT_TRUE(TrayIconPresent(main));
 
     // Client area 10200 x 8175 twips at the screen's real resolution.
-    const int dpi = platform::ScreenDpi();
+    const int dpi = platform::SystemDpi();
     const SIZE client = ClientSize(main);
     EXPECT_EQ(client.cx, platform::TwipsToPixels(10200, dpi));
     EXPECT_EQ(client.cy, platform::TwipsToPixels(8175, dpi));

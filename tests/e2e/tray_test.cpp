@@ -19,7 +19,7 @@ protected:
 
     // What the shell sends when the mouse does `mouseMessage` over the icon.
     static void Notify(HWND main, UINT mouseMessage) {
-        PostMessageW(main, dek::kTrayCallbackMessage, dek::kTrayIconId, mouseMessage);
+        PostMessageW(main, dek::TrayIcon::kCallbackMessage, dek::TrayIcon::kId, mouseMessage);
     }
 
     // The visible pop-up menu window of the program, if any.
@@ -42,7 +42,7 @@ protected:
     // The outer size stays fixed, so a menu bar takes its height from the client area. (A menu
     // handle means nothing outside its own process.)
     static bool HasMenuBar(HWND main) {
-        return ClientSize(main).cy < platform::TwipsToPixels(8175, platform::ScreenDpi());
+        return ClientSize(main).cy < platform::TwipsToPixels(8175, platform::SystemDpi());
     }
 
     static bool IsOutOfSight(HWND main) {
@@ -51,7 +51,7 @@ protected:
     }
     static bool IsCentred(HWND main) {
         const RECT r = WindowRectOf(main);
-        const int tpp = 1440 / platform::ScreenDpi();
+        const int tpp = 1440 / platform::SystemDpi();
         const int left = (GetSystemMetrics(SM_CXSCREEN) * tpp - (r.right - r.left) * tpp) / 2 / tpp;
         const int top = (GetSystemMetrics(SM_CYSCREEN) * tpp - (r.bottom - r.top) * tpp) / 2 / tpp;
         return r.left == left && r.top == top;
@@ -191,7 +191,7 @@ TEST_F(Tray, ToTheTaskbarHidesTheWindowWithOneIconThatSurvivesATaskbarRestart) {
     NOTIFYICONDATAW icon = {};
     icon.cbSize = sizeof icon;
     icon.hWnd = dek.main;
-    icon.uID = dek::kTrayIconId;
+    icon.uID = dek::TrayIcon::kId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
     EXPECT_FALSE(TrayIconPresent(dek.main));
 

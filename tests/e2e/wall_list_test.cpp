@@ -47,7 +47,8 @@ TEST_F(WallList, RowsFollowTheFolderWithMarkersAndMissingRecordsAreCreated) {
         L"拡\u3000odd.bmp",    L"並\u3000sea.bmp",   L"全\u3000sky.bmp",   L"拡\u3000Wide.bmp",
     };
     EXPECT_EQ(ListRows(dek.Control(dek::List1)), expected);
-    EXPECT_EQ(ListSelection(dek.Control(dek::List1)), -1);
+    // The list shows the wallpaper the buttons act on: the last one.
+    EXPECT_EQ(ListSelection(dek.Control(dek::List1)), 7);
 
     // Records are created only where missing, with 0; existing ones, broken or not, stay.
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\sky.bmp.dat"), "0\r\n");

@@ -1,4 +1,4 @@
-#include "changer/collection/drop.h"
+#include "platform/shell.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -20,11 +20,12 @@ HDROP MakeDrop(const std::wstring& path) {
 }
 
 // The drop's memory belongs to the receiver, which must give it back: a program that keeps every
-// drop leaks one block per drop. Nothing here enters a collection (no main window).
+// drop leaks one block per drop.
 TEST(Drop, TheDropIsReleasedOnceItsNameHasBeenRead) {
-    HDROP drop = MakeDrop(L"C:\\" + std::wstring(200, L'x') + L"\\notes.txt");
+    const std::wstring path = L"C:\\" + std::wstring(200, L'x') + L"\\notes.txt";
+    HDROP drop = MakeDrop(path);
     ASSERT_NE(GlobalSize(drop), 0u);
-    dek::TakeDroppedFiles(nullptr, drop);
+    EXPECT_EQ(platform::TakeFirstDroppedFile(drop), path);
     SetLastError(0);
     EXPECT_EQ(GlobalSize(drop), 0u);
 }

@@ -54,7 +54,7 @@ TEST_F(Pictures, SavesA24BitWindowsBitmapThatDecodesToTheSamePixels) {
     const platform::PictureLoad gif = platform::LoadPicture(Write(L"sky.gif", SkyGif()));
     ASSERT_TRUE(gif.picture.has_value());
     const std::wstring saved = folder_ + L"\\sky.bmp";
-    ASSERT_EQ(platform::SaveBitmap(*gif.picture, saved), S_OK);
+    ASSERT_EQ(platform::SaveBitmap(*gif.picture, saved), ERROR_SUCCESS);
     const std::string bytes = ReadFile(saved);
     ASSERT_GE(bytes.size(), 54u);
     EXPECT_EQ(bytes.substr(0, 2), "BM");
@@ -81,12 +81,12 @@ TEST_F(Pictures, WhatCannotBeDecodedOrSavedIsAFailureThatLeavesWhatWasThere) {
 
     const platform::PictureLoad gif = platform::LoadPicture(Write(L"sky.gif", SkyGif()));
     ASSERT_TRUE(gif.picture.has_value());
-    EXPECT_TRUE(FAILED(platform::SaveBitmap(*gif.picture, folder_ + L"\\no such folder\\sky.bmp")));
+    EXPECT_NE(platform::SaveBitmap(*gif.picture, folder_ + L"\\no such folder\\sky.bmp"), ERROR_SUCCESS);
     // A file held open without sharing by another program cannot be replaced; it stays whole.
     const std::wstring locked = Write(L"locked.bmp", "old content");
     platform::UniqueFile holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
-    EXPECT_TRUE(FAILED(platform::SaveBitmap(*gif.picture, locked)));
+    EXPECT_NE(platform::SaveBitmap(*gif.picture, locked), ERROR_SUCCESS);
     holder.reset();
     EXPECT_EQ(ReadFile(locked), "old content");
 }

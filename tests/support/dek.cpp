@@ -14,6 +14,6 @@ bool Dek::WaitUntilRunning() {
     return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result) != 0;
 }
 
-bool TrayIconPresent(HWND mainWindow) { return platform::NotifyIconExists(mainWindow, dek::kTrayIconId); }
+bool TrayIconPresent(HWND mainWindow) { return platform::NotifyIconExists(mainWindow, dek::TrayIcon::kId); }
 
 }  // namespace dektest

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string_view>
 
-#include "changer/core/control_ids.h"
+#include "changer/main_window_ids.h"
+#include "changer/tray/tray_icon.h"
+#include "changer/desktop/change_timer.h"
 #include "tests/support/driver.h"
 #include "tests/support/program_folder.h"
 

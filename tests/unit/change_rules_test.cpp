@@ -3,59 +3,49 @@
 
 #include <vector>
 
+#include "changer/collection/shelf.h"
 #include "changer/desktop/change_rules.h"
 
 namespace {
 
 using namespace dek;
 
-// Hands out the given values in turn and counts the draws.
-struct FakeGenerator {
+// A shelf of `count` items and a generator that hands out the given values in turn.
+struct Picks {
+    Picks(int count, std::vector<double> draws) : values(std::move(draws)) {
+        std::vector<std::wstring> names;
+        for (int i = 0; i < count; ++i) names.push_back(L"item" + std::to_wstring(i));
+        shelf.Fill(names);
+    }
+    int Next() { return shelf.PickAtRandom([&] { return values.at(draws++); }).value_or(-1); }
+    Shelf shelf;
     std::vector<double> values;
     size_t draws = 0;
-    double operator()() { return values.at(draws++); }
 };
 
-int Pick(int count, int last, FakeGenerator& generator) {
-    return PickIndex(count, last, [&] { return generator(); });
+TEST(RandomPick, TakesTheWholePartOfRTimesCountNeverThePlaceBeforeAndSelectsIt) {
+    // The first pick of a run counts place 0 as the one before: 0.0 and 0.24 are drawn again.
+    Picks p(4, {0.0, 0.24, 0.25, 0.99999, 1.0, 0.5});
+    EXPECT_EQ(p.Next(), 1);
+    EXPECT_EQ(p.draws, 3u);
+    EXPECT_EQ(p.shelf.Selected(), L"item1");
+    EXPECT_EQ(p.Next(), 3);
+    EXPECT_EQ(p.Next(), 2);  // a generator that reaches 1.0 after the last place stays in the list
+    EXPECT_EQ(p.shelf.SelectedIndex(), 2);
 }
 
-TEST(RandomPick, TakesTheWholePartOfRTimesCount) {
-    FakeGenerator g{{0.0, 0.24, 0.25, 0.99999}};
-    EXPECT_EQ(Pick(4, -1, g), 0);
-    EXPECT_EQ(Pick(4, -1, g), 0);
-    EXPECT_EQ(Pick(4, -1, g), 1);
-    EXPECT_EQ(Pick(4, -1, g), 3);
-}
-
-TEST(RandomPick, NeverTheIndexTakenBefore) {
-    // Draws that would repeat the last index are drawn again.
-    FakeGenerator g{{0.1, 0.4, 0.7}};
-    EXPECT_EQ(Pick(3, 0, g), 1);
-    EXPECT_EQ(g.draws, 2u);
-    // The first change of a run starts from index 0: with two entries it always takes entry 1.
-    FakeGenerator first{{0.0, 0.3, 0.49, 0.5}};
-    EXPECT_EQ(Pick(2, 0, first), 1);
-    EXPECT_EQ(first.draws, 4u);
-}
-
-TEST(RandomPick, OneEntryIsTakenAtTheFirstDraw) {
-    FakeGenerator g{{0.5}};
-    EXPECT_EQ(Pick(1, 0, g), 0);
-    EXPECT_EQ(g.draws, 1u);
-}
-
-TEST(RandomPick, TwoEntriesAlternate) {
-    FakeGenerator g{{0.9, 0.1, 0.2, 0.7, 0.6, 0.05}};
-    int last = 0;
+TEST(RandomPick, TwoEntriesAlternateOneIsTakenAtOnceAndAnEmptyShelfGivesNothing) {
+    Picks two(2, {0.0, 0.3, 0.49, 0.9, 0.1, 0.2, 0.7});
     std::vector<int> picks;
-    for (int i = 0; i < 3; ++i) picks.push_back(last = Pick(2, last, g));
+    for (int i = 0; i < 3; ++i) picks.push_back(two.Next());
     EXPECT_EQ(picks, (std::vector<int>{1, 0, 1}));
-}
-
-TEST(RandomPick, AGeneratorThatReachesOneStaysInTheList) {
-    FakeGenerator g{{1.0}};
-    EXPECT_EQ(Pick(3, -1, g), 2);
+    Picks one(1, {0.5, 0.5});
+    EXPECT_EQ(one.Next(), 0);
+    EXPECT_EQ(one.Next(), 0);
+    EXPECT_EQ(one.draws, 2u);
+    Picks none(0, {});
+    EXPECT_EQ(none.Next(), -1);
+    EXPECT_EQ(none.shelf.Selected(), L"");
 }
 
 TEST(MinuteCount, TheChangeComesAtTheIntervalThenTheCountStartsAgain) {

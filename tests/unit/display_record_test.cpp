@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "changer/desktop/display_record.h"
+#include "changer/collection/display_record.h"
+#include "changer/desktop/change_rules.h"
 
 namespace {
 

@@ -1,0 +1,79 @@
+#include "changer/collection/wall_records.h"
+
+#include <unordered_set>
+
+#include "platform/files.h"
+#include "platform/handles.h"
+
+namespace dek {
+namespace {
+
+// Upper case as the file system compares names.
+std::wstring Folded(std::wstring_view name) {
+    std::wstring folded(name);
+    if (!folded.empty()) {
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
+                      folded.data(), static_cast<int>(folded.size()), nullptr, nullptr, 0);
+    }
+    return folded;
+}
+
+// The normal files of a folder (not folders, hidden or system files), by folded name.
+std::unordered_set<std::wstring> NormalFilesOf(const std::wstring& folder) {
+    constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    std::unordered_set<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    platform::UniqueFind find(FindFirstFileExW(platform::JoinPath(folder, L"*").c_str(), FindExInfoBasic, &found,
+                                               FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return names;
+    do {
+        if ((found.dwFileAttributes & kNotNormal) == 0) names.insert(Folded(found.cFileName));
+    } while (FindNextFileW(find.get(), &found));
+    return names;
+}
+
+DisplayPosition ReadRecordFile(const std::wstring& path) {
+    const std::optional<std::string> text = platform::ReadFileHead(path, kWallRecordReadLimit);
+    return text ? ParseWallRecord(*text) : Center;
+}
+
+}  // namespace
+
+std::wstring WallRecords::PathOf(std::wstring_view wallpaper) const {
+    return platform::JoinPath(folder_, WallRecordName(wallpaper));
+}
+
+DisplayPosition WallRecords::Read(std::wstring_view wallpaper) const {
+    const std::wstring path = PathOf(wallpaper);
+    // Only a normal file counts as a record, as in every other lookup of the collection.
+    return platform::IsNormalFile(path) ? ReadRecordFile(path) : Center;
+}
+
+DWORD WallRecords::Write(std::wstring_view wallpaper, DisplayPosition position) const {
+    return platform::WriteWholeFile(PathOf(wallpaper), FormatWallRecord(position));
+}
+
+void WallRecords::Remove(std::wstring_view wallpaper) const {
+    const std::wstring path = PathOf(wallpaper);
+    if (platform::IsNormalFile(path)) platform::DeleteFileAt(path);
+}
+
+std::vector<DisplayPosition> WallRecords::Complete(const std::vector<std::wstring>& names,
+                                                   const std::wstring& wallFolder, bool readPositions) const {
+    const std::unordered_set<std::wstring> walls = NormalFilesOf(wallFolder);
+    const std::unordered_set<std::wstring> records = NormalFilesOf(folder_);
+    std::vector<DisplayPosition> positions(names.size(), Center);
+    for (size_t i = 0; i < names.size(); ++i) {
+        // A file gone since the folder was listed gets no record; one that cannot be written
+        // reads as Center, which is what the desktop then gets.
+        if (!walls.contains(Folded(names[i]))) continue;
+        if (!records.contains(Folded(WallRecordName(names[i])))) {
+            Write(names[i], Center);
+        } else if (readPositions) {
+            positions[i] = ReadRecordFile(PathOf(names[i]));
+        }
+    }
+    return positions;
+}
+
+}  // namespace dek

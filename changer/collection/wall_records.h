@@ -1,0 +1,40 @@
+// The display record files of the wallpapers, one "<picture name>.dat" per wallpaper in the
+// collection's "dat" folder.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "changer/collection/display_record.h"
+
+namespace dek {
+
+class WallRecords {
+public:
+    explicit WallRecords(std::wstring datFolder) : folder_(std::move(datFolder)) {}
+
+    std::wstring PathOf(std::wstring_view wallpaper) const;
+    // The position in the wallpaper's record; Center when there is no record (no normal file of
+    // that name) or it cannot be read.
+    DisplayPosition Read(std::wstring_view wallpaper) const;
+    // Creates the record or replaces it whole; ERROR_SUCCESS, or why it could not be written
+    // (the record as it was then stays).
+    DWORD Write(std::wstring_view wallpaper, DisplayPosition position) const;
+    // Removes the record, if there is one.
+    void Remove(std::wstring_view wallpaper) const;
+
+    // For the list rebuild: creates the record (Center) of every wallpaper of `names` that lies in
+    // `wallFolder` and has none, and gives each name's position (all Center unless
+    // `readPositions`). One read of each folder stands in for a lookup per name.
+    std::vector<DisplayPosition> Complete(const std::vector<std::wstring>& names, const std::wstring& wallFolder,
+                                          bool readPositions) const;
+
+private:
+    std::wstring folder_;
+};
+
+}  // namespace dek

@@ -1,0 +1,22 @@
+#include "changer/desktop/change_sound.h"
+
+#include "changer/desktop/change_rules.h"
+#include "platform/files.h"
+#include "platform/sound.h"
+
+namespace dek {
+
+void PlayChangeSound(const Settings& settings) {
+    if (settings.PlaySound != 1) return;
+    // Only a RIFF WAVE file is handed to the player; for anything else (no file, an empty path,
+    // another format) the system's default sound plays, as the setting promises.
+    const std::optional<std::string> head =
+        settings.SoundFile.empty() ? std::nullopt : platform::ReadFileHead(settings.SoundFile, 12);
+    if (head && IsWaveHeader(*head)) {
+        platform::PlayWaveAsync(settings.SoundFile);
+    } else {
+        platform::PlayDefaultSoundAsync();
+    }
+}
+
+}  // namespace dek

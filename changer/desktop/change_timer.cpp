@@ -1,0 +1,35 @@
+#include "changer/desktop/change_timer.h"
+
+#include "changer/desktop/change_rules.h"
+
+// A test build counts a "minute" in milliseconds of its own.
+#ifndef DEK_MINUTE_MS
+#define DEK_MINUTE_MS 60000
+#endif
+
+namespace dek {
+
+void ChangeTimer::Detach() {
+    if (window_ && running_) KillTimer(window_, kId);
+    window_ = nullptr;
+    running_ = false;
+}
+
+void ChangeTimer::Follow(const Settings& settings) {
+    const bool wanted = settings.TimerEnabled();
+    if (!window_ || wanted == running_) return;
+    running_ = wanted;
+    if (wanted) {
+        SetTimer(window_, kId, DEK_MINUTE_MS, nullptr);
+    } else {
+        KillTimer(window_, kId);
+    }
+}
+
+bool ChangeTimer::Tick(const Settings& settings) {
+    if (!CountMinute(minuteCount_, settings.ChangeInterval)) return false;
+    minuteCount_ = 0;
+    return true;
+}
+
+}  // namespace dek

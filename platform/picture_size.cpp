@@ -1,0 +1,101 @@
+#include "platform/picture_size.h"
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+uint32_t Little(const std::string& b, size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(b[at + i]);
+    return value;
+}
+
+uint32_t Big(const std::string& b, size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i) value = value << 8 | static_cast<uint8_t>(b[at + i]);
+    return value;
+}
+
+std::optional<PictureSize> BitmapSize(const std::string& head) {
+    if (head.size() < 26) return std::nullopt;
+    if (Little(head, 14, 4) == 12) return PictureSize{Little(head, 18, 2), Little(head, 20, 2)};  // the oldest header
+    const auto width = static_cast<int32_t>(Little(head, 18, 4));
+    const auto height = static_cast<int32_t>(Little(head, 22, 4));  // negative: rows top-down
+    if (width < 0 || height == INT32_MIN) return std::nullopt;
+    return PictureSize{static_cast<uint32_t>(width), static_cast<uint32_t>(height < 0 ? -height : height)};
+}
+
+// The screen, then the blocks up to the first image, each skipped by its declared length.
+std::optional<PictureSize> GifSize(const ReadAt& read) {
+    const std::string screen = read(0, 13);
+    if (screen.size() < 13) return std::nullopt;
+    PictureSize size{Little(screen, 6, 2), Little(screen, 8, 2)};
+    const uint8_t flags = static_cast<uint8_t>(screen[10]);
+    uint64_t at = 13 + ((flags & 0x80) ? 3u << ((flags & 7) + 1) : 0);
+    for (;;) {
+        const std::string block = read(at, 10);
+        if (block.empty()) return std::nullopt;
+        if (block[0] == ',') {  // the first image: it may reach beyond the screen
+            if (block.size() < 9) return std::nullopt;
+            size.width = std::max(size.width, Little(block, 1, 2) + Little(block, 5, 2));
+            size.height = std::max(size.height, Little(block, 3, 2) + Little(block, 7, 2));
+            return size;
+        }
+        if (block[0] != '!' || block.size() < 3) return std::nullopt;
+        at += 2;  // the extension's introducer and label, then its sub-blocks up to an empty one
+        for (;;) {
+            const std::string length = read(at, 1);
+            if (length.empty()) return std::nullopt;
+            at += 1 + static_cast<uint8_t>(length[0]);
+            if (length[0] == 0) break;
+        }
+    }
+}
+
+// The segments up to the first frame header, each skipped by its declared length.
+std::optional<PictureSize> JpegSize(const ReadAt& read) {
+    uint64_t at = 2;
+    for (;;) {
+        const std::string marker = read(at, 9);
+        if (marker.size() < 2 || static_cast<uint8_t>(marker[0]) != 0xFF) return std::nullopt;
+        const uint8_t kind = static_cast<uint8_t>(marker[1]);
+        if (kind == 0xFF) {  // fill byte
+            at += 1;
+            continue;
+        }
+        if (kind == 0x01 || (kind >= 0xD0 && kind <= 0xD8)) {  // markers without a length
+            at += 2;
+            continue;
+        }
+        if (kind == 0xD9 || marker.size() < 4) return std::nullopt;
+        const bool frame = kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC;
+        if (frame) {
+            if (marker.size() < 9) return std::nullopt;
+            return PictureSize{Big(marker, 7, 2), Big(marker, 5, 2)};
+        }
+        const uint32_t length = Big(marker, 2, 2);
+        if (length < 2) return std::nullopt;
+        at += 2 + length;
+    }
+}
+
+}  // namespace
+
+std::optional<PictureSize> ReadPictureSize(const ReadAt& read) {
+    const std::string head = read(0, 26);
+    if (head.size() >= 2 && head.compare(0, 2, "BM") == 0) return BitmapSize(head);
+    if (head.size() >= 6 && (head.compare(0, 6, "GIF87a") == 0 || head.compare(0, 6, "GIF89a") == 0)) return GifSize(read);
+    if (head.size() >= 3 && head.compare(0, 3, "\xFF\xD8\xFF") == 0) return JpegSize(read);
+    if (head.size() >= 24 && head.compare(0, 8, "\x89PNG\r\n\x1A\n") == 0 && head.compare(12, 4, "IHDR") == 0) {
+        return PictureSize{Big(head, 16, 4), Big(head, 20, 4)};
+    }
+    return std::nullopt;
+}
+
+bool IsAcceptableSize(const PictureSize& size) {
+    return size.width >= 1 && size.height >= 1 && size.width <= kMaxPictureSide && size.height <= kMaxPictureSide &&
+           static_cast<uint64_t>(size.width) * size.height <= kMaxPicturePixels;
+}
+
+}  // namespace platform

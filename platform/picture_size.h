@@ -1,0 +1,32 @@
+// The size a picture file declares in its header, read before anything of it is decoded, and
+// the largest picture the programs take. No windows.h: tested natively and fuzzed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct PictureSize {
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
+// Reads up to `count` bytes at `offset` of the file; fewer (or none) at its end or on an error.
+using ReadAt = std::function<std::string(uint64_t offset, size_t count)>;
+
+// The width and height declared by a BMP, GIF, JPEG or PNG file (for a GIF the larger of its
+// screen and its first image); nullopt for any other content or a header that ends too soon.
+std::optional<PictureSize> ReadPictureSize(const ReadAt& read);
+
+// A wallpaper is at most 16,384 pixels a side, the largest texture that graphics hardware and the
+// desktop's compositor commonly take, and at most 64 million pixels (a 192 MB 24-bit bitmap,
+// twice an 8K screen): enough for any desktop of several monitors, and small enough to decode
+// in a few seconds and to hold in memory twice.
+inline constexpr uint32_t kMaxPictureSide = 16384;
+inline constexpr uint64_t kMaxPicturePixels = 64ull * 1000 * 1000;
+bool IsAcceptableSize(const PictureSize& size);
+
+}  // namespace platform
