@@ -18,7 +18,7 @@ if [ "${DEK_DISPLAY:-}" != real ] || [ -z "${DISPLAY:-}" ]; then
   fi
 fi
 
-if [ ! -f "$WINEPREFIX/.dek-ready-3" ]; then
+if [ ! -f "$WINEPREFIX/.dek-ready-4" ]; then
   mkdir -p "$WINEPREFIX"
   if [ -f "$WINEPREFIX/system.reg" ]; then
     # An older prefix: its processes must start again to see the settings below.
@@ -35,9 +35,12 @@ if [ ! -f "$WINEPREFIX/.dek-ready-3" ]; then
   # The Japanese interface font of Windows, played by the IPA font of the machine.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
+  # Wine's own fonts (Marlett draws the caption buttons). Wine lists the fonts once per server
+  # and keeps the list while the server runs: the server must end before they show.
+  "$(dirname "${BASH_SOURCE[0]}")/register-wine-fonts.sh" || echo "Going on without Wine's own fonts" >&2
   wineserver -w
-  rm -f "$WINEPREFIX/.dek-desktop.pid"
-  touch "$WINEPREFIX/.dek-ready-3"
+  rm -f "$WINEPREFIX/.dek-desktop.pid" "$WINEPREFIX"/.dek-ready-*
+  touch "$WINEPREFIX/.dek-ready-4"
 fi
 
 # Keep one server and the desktop process alive for the whole run, so that each program start
