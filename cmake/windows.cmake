@@ -15,6 +15,10 @@ if(MINGW)
   endif()
 endif()
 
+# windres does not report the files a script pulls in: a new icon or manifest must still rebuild.
+set_source_files_properties(resources/dek.rc resources/dekset.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
+
 # The programs start at wWinMain (MSVC finds it by itself; mingw needs -municode).
 function(dek_use_wide_entry_point target)
   if(MINGW)
