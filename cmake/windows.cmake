@@ -92,6 +92,11 @@ add_executable(DekSet WIN32 shortcut_maker/main.cpp resources/dekset.rc)
 target_link_libraries(DekSet PRIVATE dekset_maker)
 dek_use_wide_entry_point(DekSet)
 
+# Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
+add_executable(screenshot_driver tools/screenshot_driver.cpp)
+target_link_libraries(screenshot_driver PRIVATE user32)
+dek_use_wide_entry_point(screenshot_driver)
+
 add_subdirectory(tests/support)
 add_subdirectory(tests/platform)
 add_subdirectory(tests/e2e)
