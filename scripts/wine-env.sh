@@ -38,6 +38,10 @@ if [ ! -f "$WINEPREFIX/.dek-ready-4" ]; then
   # The Japanese interface font of Windows, played by the IPA font of the machine.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
+  # Captions, message boxes and the taskbar use "MS Shell Dlg", which Wine points at "MS UI
+  # Gothic" for Japanese; a substitute of a substitute is not followed, so name the IPA font.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'MS Shell Dlg' /d IPAPGothic /f >/dev/null 2>&1
   # Wine's own fonts (Marlett draws the caption buttons). Wine lists the fonts once per server
   # and keeps the list while the server runs: the server must end before they show.
   "$(dirname "${BASH_SOURCE[0]}")/register-wine-fonts.sh" || echo "Going on without Wine's own fonts" >&2
