@@ -15,6 +15,10 @@ if(MINGW)
   endif()
 endif()
 
+# windres does not report the files a script pulls in: a new icon or manifest must still rebuild.
+set_source_files_properties(resources/dek.rc resources/dekset.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
+
 # The programs start at wWinMain (MSVC finds it by itself; mingw needs -municode).
 function(dek_use_wide_entry_point target)
   if(MINGW)
@@ -79,6 +83,11 @@ target_link_libraries(dekset_maker PUBLIC dek_logic dek_platform)
 add_executable(DekSet WIN32 shortcut_maker/main.cpp resources/dekset.rc)
 target_link_libraries(DekSet PRIVATE dekset_maker)
 dek_use_wide_entry_point(DekSet)
+
+# Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
+add_executable(screenshot_driver tools/screenshot_driver.cpp)
+target_link_libraries(screenshot_driver PRIVATE user32)
+dek_use_wide_entry_point(screenshot_driver)
 
 add_subdirectory(tests/support)
 add_subdirectory(tests/platform)

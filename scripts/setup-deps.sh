@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest python3
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick
-  liblnk-utils fonts-ipafont-gothic locales
+  liblnk-utils fonts-ipafont-gothic fontconfig locales
 )
 
 missing=()

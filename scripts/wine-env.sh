@@ -2,6 +2,8 @@
 # the prefix inside the build tree, a display, a Japanese locale and one long-lived wineserver.
 # Expects WINEPREFIX to be set. DEK_DISPLAY=real keeps an existing $DISPLAY; otherwise a private
 # Xvfb screen is used, so that tests never open windows on the developer's desktop.
+# DEK_DESKTOP_SIZE sets the size of the Wine desktop (1024x768), DEK_XVFB_SCREEN the size of a
+# private Xvfb screen this starts (1280x1024).
 
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -10,15 +12,16 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 [ -x /usr/lib/wine/wine64 ] && export WINELOADER=/usr/lib/wine/wine64
 
 dek_xvfb_display=${DEK_XVFB_DISPLAY:-:97}
+dek_desktop_size=${DEK_DESKTOP_SIZE:-1024x768}
 if [ "${DEK_DISPLAY:-}" != real ] || [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=$dek_xvfb_display
   if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
-    (Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
+    (Xvfb "$DISPLAY" -screen 0 "${DEK_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &)
     for _ in $(seq 100); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.05; done
   fi
 fi
 
-if [ ! -f "$WINEPREFIX/.dek-ready-3" ]; then
+if [ ! -f "$WINEPREFIX/.dek-ready-4" ]; then
   mkdir -p "$WINEPREFIX"
   if [ -f "$WINEPREFIX/system.reg" ]; then
     # An older prefix: its processes must start again to see the settings below.
@@ -31,13 +34,20 @@ if [ ! -f "$WINEPREFIX/.dek-ready-3" ]; then
   # Every program runs on one Wine desktop with a taskbar and a notification area,
   # as on Windows, instead of as loose X windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$dek_desktop_size" /f >/dev/null 2>&1
   # The Japanese interface font of Windows, played by the IPA font of the machine.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS UI Gothic' /d IPAPGothic /f >/dev/null 2>&1
+  # Captions, message boxes and the taskbar use "MS Shell Dlg", which Wine points at "MS UI
+  # Gothic" for Japanese; a substitute of a substitute is not followed, so name the IPA font.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'MS Shell Dlg' /d IPAPGothic /f >/dev/null 2>&1
+  # Wine's own fonts (Marlett draws the caption buttons). Wine lists the fonts once per server
+  # and keeps the list while the server runs: the server must end before they show.
+  "$(dirname "${BASH_SOURCE[0]}")/register-wine-fonts.sh" || echo "Going on without Wine's own fonts" >&2
   wineserver -w
-  rm -f "$WINEPREFIX/.dek-desktop.pid"
-  touch "$WINEPREFIX/.dek-ready-3"
+  rm -f "$WINEPREFIX/.dek-desktop.pid" "$WINEPREFIX"/.dek-ready-*
+  touch "$WINEPREFIX/.dek-ready-4"
 fi
 
 # Keep one server and the desktop process alive for the whole run, so that each program start
@@ -46,10 +56,13 @@ fi
 wineserver -p </dev/null >/dev/null 2>&1 || true
 dek_desktop_pid_file=$WINEPREFIX/.dek-desktop.pid
 if ! { [ -f "$dek_desktop_pid_file" ] && kill -0 "$(cat "$dek_desktop_pid_file")" 2>/dev/null; }; then
-  setsid wine explorer.exe /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+  # Another prefix may have a desktop on this display too: wait for one more.
+  dek_desktops() { xwininfo -display "$DISPLAY" -root -children 2>/dev/null | grep -c 'Wine desktop' || true; }
+  dek_desktops_before=$(dek_desktops)
+  setsid wine explorer.exe /desktop=Default,"$dek_desktop_size" </dev/null >/dev/null 2>&1 &
   echo $! >"$dek_desktop_pid_file"
   for _ in $(seq 200); do
-    xwininfo -display "$DISPLAY" -root -children 2>/dev/null | grep -q 'Wine desktop' && break
+    [ "$(dek_desktops)" -gt "$dek_desktops_before" ] && break
     sleep 0.05
   done
 fi
