@@ -26,6 +26,8 @@ function(dek_use_wide_entry_point target)
   endif()
 endfunction()
 
+include(cmake/delay_load.cmake)
+
 add_library(dek_platform STATIC
   platform/com.cpp
   platform/common_dialogs.cpp
@@ -69,6 +71,7 @@ function(dek_add_changer name minute_ms)
   target_compile_definitions(${name} PRIVATE DEK_MINUTE_MS=${minute_ms})
   target_link_libraries(${name} PRIVATE dek_changer)
   dek_use_wide_entry_point(${name})
+  dek_delay_load(${name})
 endfunction()
 dek_add_changer(Dek 60000)
 dek_add_changer(DekQuickTimer 100)
@@ -83,6 +86,7 @@ target_link_libraries(dekset_maker PUBLIC dek_logic dek_platform)
 add_executable(DekSet WIN32 shortcut_maker/main.cpp resources/dekset.rc)
 target_link_libraries(DekSet PRIVATE dekset_maker)
 dek_use_wide_entry_point(DekSet)
+dek_delay_load(DekSet)
 
 # Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
 add_executable(screenshot_driver tools/screenshot_driver.cpp)
