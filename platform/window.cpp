@@ -256,8 +256,8 @@ bool Window::KeepControlFocus(WPARAM activation) {
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND active = GetActiveWindow();
-        if (active && IsDialogMessageW(active, &msg)) continue;
+        HWND window = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (window && IsDialogMessageW(window, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

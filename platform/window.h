@@ -135,7 +135,7 @@ private:
 };
 
 // Runs the thread's message loop until WM_QUIT, with dialog keyboard handling (Tab, arrows,
-// Enter, Esc) for the active window; returns the exit code given to PostQuitMessage.
+// Enter, Esc) in the window each message is for; returns the exit code given to PostQuitMessage.
 int RunMessageLoop();
 
 }  // namespace platform

@@ -1,14 +1,21 @@
-// Driving Dek itself: its main window, controls by id, and its notification-area icon.
+// Driving Dek from outside as a user and the system would: the process and its windows, the
+// desktop values it changes, the announcements of its changes, clicks, drops and its dialogs.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <string_view>
+#include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "changer/collection/form_ids.h"
+#include "changer/desktop/change_timer.h"
 #include "changer/main_window_ids.h"
 #include "changer/tray/tray_icon.h"
-#include "changer/desktop/change_timer.h"
 #include "tests/support/driver.h"
 #include "tests/support/program_folder.h"
 
@@ -16,22 +23,100 @@ namespace dektest {
 
 // Dek started from a program folder, with its main window once it exists.
 struct Dek {
-    Dek(const ProgramFolder& folder, std::wstring_view arguments = {})
+    explicit Dek(const ProgramFolder& folder, std::wstring_view arguments = {})
         : program(folder.Exe(), arguments, folder.Path()) {}
 
-    // Waits for the main window (created hidden or shown); null if it never came.
-    HWND WaitForMainWindow() {
-        if (!main) main = program.WaitForWindow(dek::kMainWindowTitle, dek::kMainWindowClass);
-        return main;
-    }
+    // The main window (created hidden or shown); null if it never came.
+    HWND WaitForMainWindow();
     HWND Control(int id) { return GetDlgItem(WaitForMainWindow(), id); }
-    // Waits until the load step has finished: the hook is installed as its last step.
+    // Waits until the start-up is over: the window takes dropped files from its last step on.
     bool WaitUntilRunning();
+    // Closes the main window and waits for the end, answering this thread's messages meanwhile:
+    // a watcher must not keep the closing program's announcements waiting.
+    std::optional<DWORD> CloseAndWait();
 
     RunningProgram program;
     HWND main = nullptr;
 };
 
 bool TrayIconPresent(HWND mainWindow);
+
+// HKEY_CURRENT_USER\Control Panel\Desktop, and [boot] SCRNSAVE.EXE of system.ini.
+std::optional<std::wstring> DesktopValue(std::wstring_view name);
+void SetDesktopValue(std::wstring_view name, std::wstring_view text);
+std::optional<std::wstring> SystemIniScreenSaver();
+void SetSystemIniScreenSaver(const std::optional<std::wstring>& text);
+
+// Every test of Dek: its settings cleared before and after, and the desktop values it may change
+// put back afterwards.
+class DekTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    std::map<std::wstring, std::optional<std::wstring>> desktop_;
+    std::optional<std::wstring> systemIni_;
+};
+
+// What the desktop held when an announcement of a changed setting arrived: a hidden top-level
+// window of the test records each WM_SETTINGCHANGE while the announcing program waits for it, so
+// it shows what the program had written before it announced the change.
+struct SettingChange {
+    UINT action = 0;  // SPI_SETDESKWALLPAPER or SPI_SETSCREENSAVEACTIVE
+    std::optional<std::wstring> wallpaper, tileWallpaper, wallpaperStyle, screenSaver, screenSaveActive;
+};
+class SettingChangeWatcher {
+public:
+    SettingChangeWatcher();
+    SettingChangeWatcher(const SettingChangeWatcher&) = delete;
+    SettingChangeWatcher& operator=(const SettingChangeWatcher&) = delete;
+    ~SettingChangeWatcher();
+
+    // Handles this thread's messages until `count` announcements of `action` have come.
+    bool WaitFor(UINT action, size_t count);
+    std::vector<SettingChange> Of(UINT action);
+    // The wallpapers or the screen savers announced so far, in order.
+    std::vector<std::wstring> Wallpapers();
+    std::vector<std::wstring> ScreenSavers();
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+    std::vector<SettingChange> changes_;
+};
+
+// Mouse clicks on a row of a list box of another program (the row scrolled into view first).
+void ClickListRow(HWND listBox, int row);
+void DoubleClickListRow(HWND listBox, int row);
+// Clicks a row and, once it is selected and the button enabled, the button.
+bool ClickRowThen(HWND listBox, int row, HWND button);
+// True once the window's thread has handled everything posted before; a modal loop started
+// meanwhile answers too, so a dialog it opened is shown by then.
+bool Settled(HWND window);
+
+// Drops the paths, in order, on Dek's main window as the shell does (see drop_hook.h); true once
+// Dek has taken the drop from its queue.
+bool DropFiles(Dek& dek, const ProgramFolder& folder, const std::vector<std::wstring>& paths);
+
+// The position dialog while it is shown, or null; the position whose option is selected (-1:
+// none); clicking an option (none for -1), then OK or the close box, until it has gone.
+HWND PositionDialog(const RunningProgram& program);
+HWND WaitForPositionDialog(const RunningProgram& program);
+int SelectedPosition(HWND dialog);
+bool AnswerPosition(const RunningProgram& program, HWND dialog, int position, bool closeBox = false);
+
+// Waits for the open-file dialog with this title, types `typed` into its name box and opens, or
+// cancels when `typed` is empty; true once the dialog has closed.
+bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed);
+// Waits for a message box, presses its OK and gives its text ("" when none came).
+std::wstring AnswerMessageBox(const RunningProgram& program);
+
+std::vector<std::wstring> FolderNames(const std::wstring& folder);
+std::wstring ShortPathOf(const std::wstring& path);
+// The command line a copy of command_line_recorder.exe at `program` was started with.
+std::wstring RecordedCommandLine(const std::wstring& program);
+// Makes the folder's Dek.exe its twin whose change timer counts a minute every 100 ms.
+void UseQuickTimer(const ProgramFolder& folder);
 
 }  // namespace dektest

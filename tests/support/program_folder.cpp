@@ -49,4 +49,12 @@ bool Exists(const std::wstring& path) { return platform::LookUpEntry(path) != pl
 
 void ResetDekSettings() { platform::DeleteRegTree(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\DEK"); }
 
+void SetDekSetting(std::wstring_view key, std::wstring_view text) {
+    platform::SetRegString(HKEY_CURRENT_USER, kSettingsKey, key, text);
+}
+
+std::optional<std::wstring> DekSetting(std::wstring_view key) {
+    return platform::ReadRegString(HKEY_CURRENT_USER, kSettingsKey, key);
+}
+
 }  // namespace dektest

@@ -2,6 +2,7 @@
 // and resetting what the programs keep in the registry.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,7 @@ bool Exists(const std::wstring& path);
 // The changer's settings key: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\DEK\setting.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\DEK\\setting";
 void ResetDekSettings();
+void SetDekSetting(std::wstring_view key, std::wstring_view text);
+std::optional<std::wstring> DekSetting(std::wstring_view key);
 
 }  // namespace dektest
