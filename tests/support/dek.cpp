@@ -226,8 +226,6 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder) {
     return names;
 }
 
-std::wstring ShortPathOf(const std::wstring& path) { return platform::ShortPathOf(path); }
-
 std::wstring RecordedCommandLine(const std::wstring& program) {
     const std::string bytes = ReadFile(program + L".cmdline");
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));

@@ -113,7 +113,6 @@ bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, st
 std::wstring AnswerMessageBox(const RunningProgram& program);
 
 std::vector<std::wstring> FolderNames(const std::wstring& folder);
-std::wstring ShortPathOf(const std::wstring& path);
 // The command line a copy of command_line_recorder.exe at `program` was started with.
 std::wstring RecordedCommandLine(const std::wstring& program);
 // Makes the folder's Dek.exe its twin whose change timer counts a minute every 100 ms.
