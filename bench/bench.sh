@@ -3,7 +3,7 @@
 # figure needs (bench/floor_*.cpp), and counts the modules each run mode of Dek loads.
 # Usage: bench/bench.sh [-runs N]   the figures, N runs each (default 5), Dek and floor alternating
 #        bench/bench.sh -soak       2,000 changes in one resident Dek, then 300 runs of "Dek.exe -e"
-# Uses the build tree's Wine prefix; test data is made once and kept in build/bench.
+# Uses a Wine prefix of its own; it and the test data are made once and kept in build/bench.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=5
@@ -20,7 +20,9 @@ build=${DEK_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh" win >/dev/null
 bin=$build/win/bin
 data=$build/bench
-export WINEPREFIX=$build/win/wineprefix
+# A prefix and a screen of its own, so that a benchmark never meets a test run.
+export WINEPREFIX=$data/wineprefix
+export DEK_XVFB_DISPLAY=${DEK_XVFB_DISPLAY:-:89}
 source "$root/scripts/wine-env.sh"
 
 # A program folder of <count> small wallpapers with display records (0, 1, 2 in turn) and

@@ -106,6 +106,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == ChangeTimer::kId && timer_.Tick(settings_)) ChangeAtRandom();
+        tray_.OnTimer(wParam);
         return 0;
     case TrayIcon::kCallbackMessage:
         OnTrayNotification(lParam);

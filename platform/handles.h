@@ -84,11 +84,6 @@ struct Bitmap {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { ::DeleteObject(h); }
 };
-struct Window {
-    using Handle = HWND;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::DestroyWindow(h); }
-};
 struct CoTaskMem {
     using Handle = void*;
     static Handle invalid() { return nullptr; }
@@ -104,7 +99,6 @@ using UniqueHMenu = UniqueHandle<traits::Menu>;
 using UniqueHIcon = UniqueHandle<traits::Icon>;
 using UniqueHFont = UniqueHandle<traits::Font>;
 using UniqueHBitmap = UniqueHandle<traits::Bitmap>;
-using UniqueHwnd = UniqueHandle<traits::Window>;
 using UniqueCoTaskMem = UniqueHandle<traits::CoTaskMem>;
 
 // Owns one reference to a COM interface.
@@ -175,23 +169,6 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
-};
-
-// The memory of a movable global block, locked while the scope lasts.
-class GlobalLocked {
-public:
-    explicit GlobalLocked(HGLOBAL block) : block_(block), data_(block ? ::GlobalLock(block) : nullptr) {}
-    GlobalLocked(const GlobalLocked&) = delete;
-    GlobalLocked& operator=(const GlobalLocked&) = delete;
-    ~GlobalLocked() {
-        if (data_) ::GlobalUnlock(block_);
-    }
-    void* get() const { return data_; }
-    size_t size() const { return data_ ? ::GlobalSize(block_) : 0; }
-
-private:
-    HGLOBAL block_;
-    void* data_;
 };
 
 // Runs a callable when the scope ends.

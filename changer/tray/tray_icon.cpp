@@ -27,16 +27,25 @@ bool TrayIcon::Notify(DWORD action) {
     }
 }
 
-bool TrayIcon::Add(HWND window) {
+void TrayIcon::Add(HWND window) {
     window_ = window;
     if (!icon_) icon_ = platform::LoadSmallIcon(IDI_TRAY);
     // An icon that is there already refuses a second one, which leaves the one icon wanted; a
     // shell that answers late may report a failure for an icon it took.
-    return Notify(NIM_ADD) || platform::NotifyIconExists(window_, kId);
+    const bool added = Notify(NIM_ADD) || platform::NotifyIconExists(window_, kId);
+    if (!added) SetTimer(window_, kRetryTimer, 3000, nullptr);
+}
+
+void TrayIcon::OnTimer(UINT_PTR id) {
+    if (id != kRetryTimer) return;
+    KillTimer(window_, kRetryTimer);
+    Add(window_);
 }
 
 void TrayIcon::Remove() {
-    if (window_) Notify(NIM_DELETE);
+    if (!window_) return;
+    KillTimer(window_, kRetryTimer);
+    Notify(NIM_DELETE);
 }
 
 void TrayIcon::Reload() {

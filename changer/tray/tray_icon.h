@@ -30,10 +30,12 @@ public:
 
     TrayIcon();
 
-    // Puts the icon in for the window, at most once; true when it is in the notification area.
-    // Before the taskbar has started the shell refuses: the taskbar's start announcement
-    // (IsTaskbarStart) is then the time to add it again.
-    bool Add(HWND window);
+    // Puts the icon in for the window, at most once. A shell that refuses (before the taskbar has
+    // started, or too busy to answer) is asked again on the taskbar's start announcement
+    // (IsTaskbarStart) and every few seconds (OnTimer) until the icon is there.
+    void Add(HWND window);
+    // Every tick of the window's timers is handed on here; the retries take their own.
+    void OnTimer(UINT_PTR id);
     void Remove();
     // The icon at the size the current DPI asks for.
     void Reload();
@@ -50,6 +52,7 @@ public:
     void TakeBackMenus();
 
 private:
+    static constexpr UINT_PTR kRetryTimer = 2;
     bool Notify(DWORD action);
 
     HWND window_ = nullptr;
