@@ -21,7 +21,7 @@ def read(path):
     with open(path, 'rb') as f:
         return f.read()
 
-text = read(readme).decode('utf-8').replace('\r\n', '\n')
+text = read(readme).decode('utf-8-sig').replace('\r\n', '\n')
 entries = [  # fixed order
     ('Dek.exe', read(os.path.join(bin_folder, 'Dek.exe'))),
     ('DekSet.exe', read(os.path.join(bin_folder, 'DekSet.exe'))),
