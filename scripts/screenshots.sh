@@ -4,7 +4,7 @@
 # collection of ./run.sh, into docs/: main-window.png, settings-dialog.png, position-dialog.png,
 # dekset-window.png; at another DPI than 96 the names end in -<dpi>dpi (main-window-192dpi.png).
 #   scripts/screenshots.sh [--dpi 96|144|192] [--size WIDTHxHEIGHT of the desktop, 1024x768]
-# The windows grow with the DPI: give them room, e.g. --dpi 192 --size 2048x1536.
+# The windows grow with the DPI; one larger than the desktop is cut at its edges.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -72,9 +72,13 @@ shoot() {
   local title=$1 picture=$docs/$2$suffix.png rect x y w h
   rect=$(driver wait "$title")
   read -r x y w h <<<"$rect"
+  # A window larger than the desktop is taken as far as the desktop shows it.
   if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$width" ] || [ $((y + h)) -gt "$height" ]; then
-    echo "\"$title\" (${w}x$h at $x,$y) does not fit the $size desktop: give a larger --size" >&2
-    exit 1
+    echo "\"$title\" (${w}x$h at $x,$y) reaches beyond the $size desktop: cut at its edges" >&2
+    [ "$x" -ge 0 ] || { w=$((w + x)); x=0; }
+    [ "$y" -ge 0 ] || { h=$((h + y)); y=0; }
+    [ $((x + w)) -le "$width" ] || w=$((width - x))
+    [ $((y + h)) -le "$height" ] || h=$((height - y))
   fi
   # Another desktop above ours would be in the picture (xwininfo lists the top one first).
   if [ "$(desktops | head -n1)" != "$desktop" ]; then
