@@ -224,18 +224,6 @@ TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlive
     EXPECT_EQ(DekSetting(L"changeinterval"), L"45");
 }
 
-// Memory inside Dek, for messages whose pointers it reads (only standard texts are copied across).
-struct RemoteMemory {
-    RemoteMemory(HANDLE process, size_t size)
-        : process(process),
-          address(static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {}
-    ~RemoteMemory() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
-    bool Write(const void* data, size_t size) const { return WriteProcessMemory(process, address, data, size, nullptr); }
-    bool Read(void* data, size_t size, size_t at) const { return ReadProcessMemory(process, address + at, data, size, nullptr); }
-    HANDLE process;
-    char* address;
-};
-
 // The text of the selected item of another program's tree view.
 std::wstring SelectedTreeItem(HWND tree, HANDLE process) {
     constexpr int kChars = 512;

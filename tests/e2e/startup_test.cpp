@@ -36,6 +36,17 @@ TEST_F(Startup, NormalStartShowsTheWindowAsLaidOutWithTheIconAndTheCloseBoxEndsI
     RECT file1 = WindowRectOf(dek.Control(dek::File1));
     MapWindowPoints(HWND_DESKTOP, dek.main, reinterpret_cast<POINT*>(&file1), 2);
     EXPECT_GE(file1.top, ClientSize(dek.main).cy);  // out of sight
+    // Moved to a monitor of 192 DPI, the window takes the place the system suggests and lays its
+    // controls out again from their twips.
+    const RECT suggested = {10, 20, 10 + 900, 20 + 700};
+    RemoteMemory remote(dek.program.Process(), sizeof suggested);
+    ASSERT_TRUE(remote.Write(&suggested, sizeof suggested));
+    SendMessageW(dek.main, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(remote.address));
+    RECT frame = WindowRectOf(dek.main), list = WindowRectOf(dek.Control(dek::File2));
+    EXPECT_TRUE(EqualRect(&frame, &suggested));
+    MapWindowPoints(HWND_DESKTOP, dek.main, reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(list.left, platform::TwipsToPixels(5160, 192));
+    EXPECT_EQ(list.bottom - list.top, platform::TwipsToPixels(6930, 192));
     PostMessageW(dek.main, WM_CLOSE, 0, 0);
     EXPECT_EQ(dek.program.WaitForExit(), 0u);
     EXPECT_FALSE(TrayIconPresent(dek.main));

@@ -86,6 +86,19 @@ private:
     std::vector<SettingChange> changes_;
 };
 
+// Memory inside another process, for messages whose pointers it reads (only standard texts are
+// copied across by the system).
+struct RemoteMemory {
+    RemoteMemory(HANDLE process, size_t size)
+        : process(process),
+          address(static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {}
+    ~RemoteMemory() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
+    bool Write(const void* data, size_t size) const { return WriteProcessMemory(process, address, data, size, nullptr); }
+    bool Read(void* data, size_t size, size_t at) const { return ReadProcessMemory(process, address + at, data, size, nullptr); }
+    HANDLE process;
+    char* address;
+};
+
 // Mouse clicks on a row of a list box of another program (the row scrolled into view first).
 void ClickListRow(HWND listBox, int row);
 void DoubleClickListRow(HWND listBox, int row);
