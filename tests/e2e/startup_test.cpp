@@ -12,7 +12,7 @@ using namespace dektest;
 
 class Startup : public DekTest {};
 
-TEST_F(Startup, NormalStartShowsTheWindowAsLaidOutWithTheIconAndTheCloseBoxEndsIt) {
+TEST_F(Startup, NormalStartShowsTheWindowAsLaidOutWithTheIconAndExitEndsIt) {
     ProgramFolder folder(L"normal start");
     Dek dek(folder);
     ASSERT_TRUE(dek.WaitUntilRunning());
@@ -47,23 +47,7 @@ TEST_F(Startup, NormalStartShowsTheWindowAsLaidOutWithTheIconAndTheCloseBoxEndsI
     MapWindowPoints(HWND_DESKTOP, dek.main, reinterpret_cast<POINT*>(&list), 2);
     EXPECT_EQ(list.left, platform::TwipsToPixels(5160, 192));
     EXPECT_EQ(list.bottom - list.top, platform::TwipsToPixels(6930, 192));
-    PostMessageW(dek.main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(dek.program.WaitForExit(), 0u);
-    EXPECT_FALSE(TrayIconPresent(dek.main));
-}
-
-// Any argument but "-e" hides the window with the icon; folders already there are left as they
-// are; the Exit button ends the program and takes the icon out.
-TEST_F(Startup, HiddenStartKeepsTheCollectionAndTheExitButtonEndsIt) {
-    ProgramFolder folder(L"hidden");
-    const std::pair<std::wstring, const char*> kept[] = {
-        {folder.Saver() + L"\\night.scr", "saver"}, {folder.Dat() + L"\\old.bmp.dat", "1\r\n"}, {folder.Wall() + L"\\keep.txt", "keep"}};
-    for (const auto& [path, content] : kept) WriteFile(path, content);
-    Dek dek(folder, L"-s");
-    ASSERT_TRUE(dek.WaitUntilRunning());
-    EXPECT_TRUE(TrayIconPresent(dek.main));
-    EXPECT_FALSE(IsWindowVisible(dek.main));
-    for (const auto& [path, content] : kept) EXPECT_EQ(ReadFile(path), content);
+    // "終了" only closes the window, as the close box does: the program ends, the icon goes.
     Click(dek.Control(dek::Command12));
     EXPECT_EQ(dek.program.WaitForExit(), 0u);
     EXPECT_FALSE(TrayIconPresent(dek.main));

@@ -102,8 +102,10 @@ TEST_F(Tray, MenuItemsChangeRestoreAndExitWhileTheWindowIsHidden) {
     WriteFile(folder.Saver() + L"\\only.scr", "saver");
     SetDesktopValue(L"Wallpaper", L"");
     SetSystemIniScreenSaver(std::nullopt);
-    Dek dek(folder, L"-s");
+    Dek dek(folder, L"-s");  // any argument but "-e": hidden, with the icon
     ASSERT_TRUE(dek.WaitUntilRunning());
+    EXPECT_TRUE(TrayIconPresent(dek.main));
+    EXPECT_FALSE(IsWindowVisible(dek.main));
 
     // CHANGE's second item changes the wallpaper only, its third the screen saver only.
     ASSERT_TRUE(Choose(dek, WM_LBUTTONUP, {VK_DOWN, VK_DOWN, VK_RETURN}));

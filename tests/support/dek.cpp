@@ -125,7 +125,7 @@ std::vector<std::wstring> SettingChangeWatcher::Wallpapers() {
 
 std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() {
     std::vector<std::wstring> applied;
-    for (const SettingChange& c : Of(SPI_SETSCREENSAVEACTIVE)) applied.push_back(c.screenSaver.value_or(L"<none>"));
+    for (const SettingChange& c : Of(SPI_SETSCREENSAVEACTIVE)) applied.push_back(c.screenSaver.value_or(L""));
     return applied;
 }
 
@@ -176,8 +176,7 @@ HWND PositionDialog(const RunningProgram& program) {
 
 HWND WaitForPositionDialog(const RunningProgram& program) {
     HWND dialog = nullptr;
-    WaitFor([&] { return (dialog = PositionDialog(program)) != nullptr; });
-    return dialog;
+    return WaitFor([&] { return (dialog = PositionDialog(program)) != nullptr; }), dialog;
 }
 
 int SelectedPosition(HWND dialog) {
@@ -192,11 +191,7 @@ bool AnswerPosition(const RunningProgram& program, HWND dialog, int position, bo
         Click(GetDlgItem(dialog, dek::Form4Option1 + position));
         if (!WaitFor([&] { return SelectedPosition(dialog) == position; })) return false;
     }
-    if (closeBox) {
-        PostMessageW(dialog, WM_CLOSE, 0, 0);
-    } else {
-        Click(GetDlgItem(dialog, dek::Form4Command1));
-    }
+    closeBox ? PostMessageW(dialog, WM_CLOSE, 0, 0) : PostMessageW(GetDlgItem(dialog, dek::Form4Command1), BM_CLICK, 0, 0);
     return WaitFor([&] { return !PositionDialog(program); });
 }
 

@@ -3,6 +3,25 @@
 #include <thread>
 
 namespace dektest {
+namespace {
+
+// Every window that EnumWindows (parent null) or EnumChildWindows gives.
+std::vector<HWND> Windows(HWND parent) {
+    std::vector<HWND> found;
+    auto add = [](HWND hwnd, LPARAM list) -> BOOL { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE; };
+    if (parent) {
+        EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
+    } else {
+        EnumWindows(add, reinterpret_cast<LPARAM>(&found));
+    }
+    return found;
+}
+
+bool IsClass(HWND window, const wchar_t* name) {
+    return CompareStringOrdinal(ClassNameOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
@@ -15,22 +34,18 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds d
 
 std::wstring BinFolder() {
     wchar_t path[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/"));
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4));
+    return self.substr(0, self.find_last_of(L"\\/"));
 }
 
-RunningProgram::RunningProgram(const std::wstring& exePath, std::wstring_view arguments,
-                               const std::wstring& workingFolder) {
-    std::wstring commandLine = L"\"" + exePath + L"\"";
-    if (!arguments.empty()) commandLine += L" " + std::wstring(arguments);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
+RunningProgram::RunningProgram(const std::wstring& exePath, std::wstring_view arguments, const std::wstring& workingFolder) {
+    std::wstring commandLine = L"\"" + exePath + L"\"" + (arguments.empty() ? L"" : L" " + std::wstring(arguments));
+    STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION info = {};
     if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
         process_.reset(info.hProcess);
-        CloseHandle(info.hThread);
+        platform::UniqueKernelHandle thread(info.hThread);
         id_ = info.dwProcessId;
         WaitForInputIdle(info.hProcess, 10000);
     }
@@ -46,27 +61,20 @@ RunningProgram::~RunningProgram() {
 bool RunningProgram::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 
 std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds deadline) const {
-    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(deadline.count())) != WAIT_OBJECT_0) return std::nullopt;
     DWORD code = 0;
+    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(deadline.count())) != WAIT_OBJECT_0) return std::nullopt;
     GetExitCodeProcess(process_.get(), &code);
     return code;
 }
 
 std::vector<HWND> RunningProgram::TopLevelWindows() const {
-    struct Search {
-        DWORD id;
-        std::vector<HWND> found;
-    } search{id_, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == s->id) s->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> own;
+    for (HWND hwnd : Windows(nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == id_) own.push_back(hwnd);
+    }
+    return own;
 }
 
 HWND RunningProgram::FindWindow(std::wstring_view title, std::wstring_view className) const {
@@ -85,98 +93,60 @@ HWND RunningProgram::WaitForWindow(std::wstring_view title, std::wstring_view cl
 
 HWND RunningProgram::WaitForMessageBox(std::chrono::milliseconds deadline) const {
     HWND found = nullptr;
-    WaitFor(
-        [&] {
-            for (HWND hwnd : TopLevelWindows()) {
-                if (ClassNameOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) {
-                    found = hwnd;
-                    return true;
-                }
-            }
-            return false;
-        },
-        deadline);
+    WaitFor([&] {
+        for (HWND hwnd : TopLevelWindows()) {
+            if (ClassNameOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) return (found = hwnd) != nullptr;
+        }
+        return false;
+    }, deadline);
     return found;
 }
 
 std::wstring WindowText(HWND window) {
-    // WM_GETTEXT reaches windows of other processes too (GetWindowText does not for controls).
-    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(got));
+    // WM_GETTEXT reaches controls of other processes too (GetWindowText does not).
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
 std::wstring ClassNameOf(HWND window) {
     wchar_t name[256];
-    const int n = GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    return std::wstring(name, n > 0 ? static_cast<size_t>(n) : 0);
+    return std::wstring(name, static_cast<size_t>(std::max(GetClassNameW(window, name, 256), 0)));
 }
 
 HWND FindControlByText(HWND parent, std::wstring_view text, std::wstring_view className) {
-    struct Search {
-        std::wstring_view text, className;
-        HWND found = nullptr;
-    } search{text, className};
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            if (WindowText(hwnd) == s->text &&
-                (s->className.empty() || CompareStringOrdinal(ClassNameOf(hwnd).c_str(), -1, std::wstring(s->className).c_str(), -1, TRUE) == CSTR_EQUAL)) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child : Windows(parent)) {
+        if (WindowText(child) == text && (className.empty() || IsClass(child, std::wstring(className).c_str()))) return child;
+    }
+    return nullptr;
 }
 
 std::wstring MessageBoxText(HWND box) {
     std::wstring text;
-    EnumChildWindows(
-        box,
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* out = reinterpret_cast<std::wstring*>(lParam);
-            if (CompareStringOrdinal(ClassNameOf(hwnd).c_str(), -1, L"Static", -1, TRUE) == CSTR_EQUAL) {
-                const std::wstring part = WindowText(hwnd);
-                if (!part.empty()) {
-                    if (!out->empty()) *out += L"\n";
-                    *out += part;
-                }
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&text));
+    for (HWND child : Windows(box)) {
+        const std::wstring part = IsClass(child, L"Static") ? WindowText(child) : L"";
+        if (!part.empty()) text += (text.empty() ? L"" : L"\n") + part;
+    }
     return text;
 }
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
-
 void ClickMenuItem(HWND window, int id) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
 bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
+int ComboSelection(HWND comboBox) { return static_cast<int>(SendMessageW(comboBox, CB_GETCURSEL, 0, 0)); }
 
 std::vector<std::wstring> ListRows(HWND listBox) {
-    std::vector<std::wstring> rows;
-    const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring row(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT got = SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row.data()));
-        row.resize(static_cast<size_t>(got > 0 ? got : 0));
-        rows.push_back(row);
+    std::vector<std::wstring> rows(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETCOUNT, 0, 0), 0)));
+    // The list may change meanwhile: a row gone reads as empty.
+    for (size_t i = 0; i < rows.size(); ++i) {
+        rows[i].resize(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1);
+        const LRESULT got = SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(rows[i].data()));
+        rows[i].resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
     }
     return rows;
 }
-
-int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
-
-int ComboSelection(HWND comboBox) { return static_cast<int>(SendMessageW(comboBox, CB_GETCURSEL, 0, 0)); }
 
 SIZE ClientSize(HWND window) {
     RECT r = {};
