@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include <cstring>
-
 namespace {
 
 // The drop's memory belongs to the receiver, which must give it back: a program that keeps every
@@ -15,7 +13,7 @@ TEST(Drop, TheDropIsReleasedOnceItsNameHasBeenRead) {
     auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
     files->pFiles = sizeof(DROPFILES);
     files->fWide = TRUE;
-    std::memcpy(files + 1, path.c_str(), path.size() * sizeof(wchar_t));
+    path.copy(reinterpret_cast<wchar_t*>(files + 1), path.size());
     GlobalUnlock(drop);
     EXPECT_EQ(platform::TakeFirstDroppedFile(static_cast<HDROP>(drop)), path);
     EXPECT_EQ(GlobalSize(drop), 0u);
