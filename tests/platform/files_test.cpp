@@ -1,75 +1,97 @@
 #include "platform/files.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <functional>
+
+#include "platform/pictures.h"
 #include "tests/support/program_folder.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using dektest::ReadFile;
 using dektest::WriteFile;
 
-class FilesTest : public testing::Test {
-protected:
-    dektest::ProgramFolder folder{L"files"};
-};
-
-TEST_F(FilesTest, ListsNormalFilesAlphabeticallyWithoutRegardToCase) {
-    const std::wstring dir = folder / L"list";
-    for (const wchar_t* name : {L"b.bmp", L"A.bmp", L"c.BMP", L"a2.jpg", L"壁紙.bmp", L"_x.bmp"}) {
-        WriteFile(dir + L"\\" + name, "x");
+TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNamesOnly) {
+    dektest::ProgramFolder folder{L"files"};  // with Dek.exe in it
+    for (const wchar_t* name : {L"b.bmp", L"A.bmp", L"c.BMP", L"a2.jpg", L"壁紙.bmp", L"_x.bmp", L"hidden.bmp",
+                                L"system.bmp", L"night.scr", L"DAY.SCR", L"long name.scr", L"notes.scrx"}) {
+        WriteFile(folder / name, "x");
     }
-    WriteFile(dir + L"\\hidden.bmp", "x");
-    SetFileAttributesW((dir + L"\\hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    WriteFile(dir + L"\\system.bmp", "x");
-    SetFileAttributesW((dir + L"\\system.bmp").c_str(), FILE_ATTRIBUTE_SYSTEM);
-    ASSERT_TRUE(platform::CreateFolder(dir + L"\\folder.bmp"));
+    SetFileAttributesW((folder / L"hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((folder / L"system.bmp").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_TRUE(platform::CreateFolder(folder / L"folder.bmp"));
+    EXPECT_EQ(platform::ListFiles(folder.Path()),
+              (std::vector<std::wstring>{L"_x.bmp", L"A.bmp", L"a2.jpg", L"b.bmp", L"c.BMP", L"DAY.SCR", L"Dek.exe",
+                                         L"long name.scr", L"night.scr", L"notes.scrx", L"壁紙.bmp"}));
+    // "notes.scrx" has an 8.3 alias ending in .SCR; it is no screen saver.
+    EXPECT_EQ(platform::ListFiles(folder.Path(), L".scr"),
+              (std::vector<std::wstring>{L"DAY.SCR", L"long name.scr", L"night.scr"}));
+    EXPECT_TRUE(platform::ListFiles(folder / L"missing").empty());
 
-    EXPECT_EQ(platform::ListFiles(dir),
-              (std::vector<std::wstring>{L"_x.bmp", L"A.bmp", L"a2.jpg", L"b.bmp", L"c.BMP", L"壁紙.bmp"}));
-    EXPECT_TRUE(platform::ListFiles(dir + L"\\missing").empty());
-}
-
-TEST_F(FilesTest, ExtensionFilterMatchesLongNamesOnly) {
-    const std::wstring dir = folder / L"savers";
-    for (const wchar_t* name : {L"night.scr", L"DAY.SCR", L"long screen saver name.scr", L"notes.scrx", L"scr"}) {
-        WriteFile(dir + L"\\" + name, "x");
-    }
-    // "notes.scrx" has an 8.3 alias ending in .SCR; it must not be listed as a screen saver.
-    EXPECT_EQ(platform::ListFiles(dir, L".scr"),
-              (std::vector<std::wstring>{L"DAY.SCR", L"long screen saver name.scr", L"night.scr"}));
-}
-
-TEST_F(FilesTest, EntriesShortPathsAndCopies) {
-    const std::wstring longName = folder / L"a long screen saver name.scr";
-    WriteFile(longName, "MZ");
+    const std::wstring longName = folder / L"long name.scr";
     EXPECT_EQ(platform::LookUpEntry(longName), platform::EntryKind::File);
-    EXPECT_EQ(platform::LookUpEntry(folder.Path()), platform::EntryKind::Folder);
+    EXPECT_EQ(platform::LookUpEntry(folder / L"folder.bmp"), platform::EntryKind::Folder);
     EXPECT_EQ(platform::LookUpEntry(folder / L"nothing"), platform::EntryKind::Missing);
-    EXPECT_TRUE(platform::IsNormalFile(longName));
-    EXPECT_FALSE(platform::IsNormalFile(folder.Path()));
-
+    EXPECT_TRUE(platform::IsNormalFile(longName) && !platform::IsNormalFile(folder / L"hidden.bmp") &&
+                !platform::IsNormalFile(folder.Path()));
     const std::wstring shortPath = platform::ShortPathOf(longName);
-    ASSERT_FALSE(shortPath.empty());
-    EXPECT_EQ(shortPath.find(L' '), std::wstring::npos) << shortPath;
-    EXPECT_NE(shortPath.find(L'~'), std::wstring::npos) << shortPath;
+    EXPECT_TRUE(shortPath.find(L' ') == std::wstring::npos && shortPath.find(L'~') != std::wstring::npos) << shortPath;
     EXPECT_TRUE(platform::ShortPathOf(folder / L"gone.scr").empty());
-
-    const std::wstring copy = folder / L"copy.scr";
-    WriteFile(copy, "old");
-    EXPECT_EQ(platform::CopyFileReplacing(longName, copy), ERROR_SUCCESS);
-    EXPECT_EQ(dektest::ReadFile(copy), "MZ");
-    EXPECT_TRUE(platform::DeleteFileAt(copy));
-    EXPECT_FALSE(platform::DeleteFileAt(copy));
+    // Over existing files: a copy of more than one buffer (the program), and a written text.
+    EXPECT_EQ(platform::CopyFileReplacing(folder.Exe(), folder / L"b.bmp"), ERROR_SUCCESS);
+    EXPECT_EQ(platform::WriteWholeFile(longName, "MZ"), ERROR_SUCCESS);
+    EXPECT_TRUE(ReadFile(folder / L"b.bmp") == ReadFile(folder.Exe()));
+    EXPECT_EQ(ReadFile(longName), "MZ");
+    EXPECT_EQ(platform::TempFolder().back(), L'\\');
 }
 
-TEST(Paths, JoinAndLastPart) {
-    EXPECT_EQ(platform::JoinPath(L"C:\\Dek", L"Wall"), L"C:\\Dek\\Wall");
-    const std::wstring program = platform::ProgramFolder();
-    EXPECT_FALSE(program.empty());
-    EXPECT_NE(program.back(), L'\\');
-    EXPECT_EQ(platform::TempFolder().back(), L'\\');
+// A 1 MiB disk mounted beside this program for the test run (as root only), filled up, then
+// written over in each of the three ways the programs replace a file.
+TEST(Files, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndNoTemporary) {
+    const std::wstring disk = platform::ProgramFolder() + L"\\full-disk";
+    ULARGE_INTEGER size{};
+    if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &size, nullptr) || size.QuadPart > (16u << 20)) {
+        GTEST_SKIP() << "No small disk mounted at full-disk beside the test program: mounting one needs root";
+    }
+    for (const auto& entry : fs::directory_iterator(disk)) fs::remove_all(entry.path());
+    const std::wstring target = disk + L"\\target.bmp", source = platform::TempFolder() + L"dek-large-source.bin";
+    WriteFile(target, "old content");
+    WriteFile(disk + L"\\filler", std::string(1 << 20, 'f'));  // more than is left
+    const std::string large(512 << 10, 'n');
+    WriteFile(source, large);
+    const platform::Picture picture(256, 256, std::vector<uint8_t>(platform::Picture::Stride(256) * 256, 7));
+    const std::pair<const char*, std::function<DWORD()>> writes[] = {
+        {"copy", [&] { return platform::CopyFileReplacing(source, target); }},
+        {"write", [&] { return platform::WriteWholeFile(target, large); }},
+        {"bitmap", [&] { return platform::SaveBitmap(picture, target); }}};
+    for (const auto& [how, write] : writes) {
+        EXPECT_EQ(write(), static_cast<DWORD>(ERROR_DISK_FULL)) << how;
+        EXPECT_EQ(ReadFile(target).substr(0, 40), "old content") << how;
+        EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 2) << how;
+    }
+    fs::remove(source);
+}
+
+TEST(Files, AHeadIsReadUpToItsLimitFromAHugeFileAndNeverFromADeviceOrAFolder) {
+    const std::wstring huge = platform::TempFolder() + L"dek-sparse-" + std::to_wstring(GetCurrentProcessId());
+    {
+        platform::UniqueFile file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LARGE_INTEGER size{.QuadPart = 2ll << 30};
+        ASSERT_TRUE(file && SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()));
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<std::string> head = platform::ReadFileHead(huge, 64);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    DeleteFileW(huge.c_str());
+    EXPECT_TRUE(head && *head == std::string(64, '\0')) << (head ? head->size() : 0) << " bytes";
+    for (const std::wstring& path : std::vector<std::wstring>{L"Z:\\dev\\zero", L"NUL", platform::TempFolder()}) {
+        EXPECT_EQ(platform::ReadFileHead(path, 64), std::nullopt) << path;
+    }
 }
 
 }  // namespace

@@ -1,94 +1,98 @@
 #include "platform/pictures.h"
 
+#include <wincodec.h>
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
+#include <chrono>
 #include <tuple>
+#include <vector>
 
-#include "platform/files.h"
 #include "tests/support/program_folder.h"
-#include "tests/support/test_pictures.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace dektest;
+using namespace std::literals;
+using dektest::ReadFile;
 
-class Pictures : public testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_, ignored_); }
-    std::wstring Write(const wchar_t* name, std::string_view bytes) {
-        WriteFile(folder_ + L"\\" + name, bytes);
-        return folder_ + L"\\" + name;
-    }
-    // Decodes the file and checks its size and some pixels, each channel within `tolerance`.
-    void ExpectPicture(const std::wstring& path, int width, int height, int tolerance,
-                       std::initializer_list<std::tuple<int, int, COLORREF>> pixels) {
-        const platform::PictureLoad load = platform::LoadPicture(path);
+// 2 x 2: red, green (0, 255, 0) / white, blue; each pixel after a clear code.
+constexpr std::string_view kQuadGif =
+    "GIF89a\x02\0\x02\0\x81\0\0\xff\0\0\0\xff\0\xff\xff\xff\0\0\xff"  // 2 x 2, four colours
+    ",\0\0\0\0\x02\0\x02\0\0\x02\x04\x04\x43\x71\x05\0;"sv;
+// 32 x 32 in four 16 x 16 quarters near (200, 40, 40), (40, 160, 60) / (30, 60, 200), (240, 220, 40).
+constexpr std::string_view kPhotoJpg =
+    "\xff\xd8\xff\xdb\x00\x43\x00\x02\x01\x01\x01\x01\x01\x02\x01\x01\x01\x02\x02\x02\x02\x02\x04\x03\x02\x02\x02\x02"
+    "\x05\x04\x04\x03\x04\x06\x05\x06\x06\x06\x05\x06\x06\x06\x07\x09\x08\x06\x07\x09\x07\x06\x06\x08\x0b\x08\x09\x0a"
+    "\x0a\x0a\x0a\x0a\x06\x08\x0b\x0c\x0b\x0a\x0c\x09\x0a\x0a\x0a\xff\xc0\x00\x11\x08\x00\x20\x00\x20\x03\x01\x11\x00"
+    "\x02\x11\x00\x03\x11\x00\xff\xc4\x00\x17\x00\x01\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x07\x0a\x08\xff\xc4\x00\x14\x10\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\xc4\x00"
+    "\x19\x01\x01\x00\x03\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x04\x08\x0a\x07\x09\xff\xc4\x00\x14"
+    "\x11\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\xda\x00\x0c\x03\x01\x00\x02\x11\x03"
+    "\x11\x00\x3f\x00\xe5\xf7\x13\x7a\x80\x02\xc8\x86\xcf\x78\x08\xda\x63\x42\x00\x2c\x88\x6c\xf7\x80\xe4\x77\xb4\x8e"
+    "\xd0\x03\x45\x0c\xaf\xae\x60\x0c\xeb\xb5\x40\xa6\x60\x34\x50\xca\xfa\xe6\x00\xff\xd9"sv;
+
+std::wstring Written(const std::wstring& path, std::string_view bytes) {
+    dektest::WriteFile(path, bytes);
+    return path;
+}
+
+TEST(Pictures, DecodeGifAndJpegWithTheirColoursAndSaveA24BitBitmapThatDecodesToTheSamePixels) {
+    dektest::ProgramFolder folder{L"pictures"};
+    using Pixels = std::vector<std::tuple<int, int, COLORREF>>;
+    const std::tuple<const wchar_t*, std::string_view, int, int, Pixels> files[] = {
+        {L"quad.gif", kQuadGif, 2, 0,
+         {{0, 0, RGB(255, 0, 0)}, {1, 0, RGB(0, 255, 0)}, {0, 1, RGB(255, 255, 255)}, {1, 1, RGB(0, 0, 255)}}},
+        {L"photo.jpg", kPhotoJpg, 32, 12, {{8, 8, RGB(200, 40, 40)}, {24, 8, RGB(40, 160, 60)},
+                                           {8, 24, RGB(30, 60, 200)}, {24, 24, RGB(240, 220, 40)}}}};
+    for (const auto& [name, bytes, side, tolerance, pixels] : files) {
+        const platform::PictureLoad load = platform::LoadPicture(Written(folder / name, bytes));
         ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
-        EXPECT_EQ(load.picture->Width(), width);
-        EXPECT_EQ(load.picture->Height(), height);
+        EXPECT_TRUE(load.picture->Width() == side && load.picture->Height() == side) << name;
         for (const auto& [x, y, want] : pixels) {
             const COLORREF got = load.picture->PixelAt(x, y);
-            for (int shift : {0, 8, 16}) EXPECT_NEAR((got >> shift) & 0xff, (want >> shift) & 0xff, tolerance) << x << "," << y;
+            for (int shift : {0, 8, 16}) EXPECT_NEAR((got >> shift) & 0xff, (want >> shift) & 0xff, tolerance) << name;
         }
     }
-    const std::wstring folder_ = platform::TempFolder() + L"dek-tests\\pictures-" + std::to_wstring(GetCurrentProcessId());
-    std::error_code ignored_;
-};
-
-TEST_F(Pictures, DecodesGifJpegAndBitmapWithTheirOwnSizeAndColours) {
-    ExpectPicture(Write(L"sky.gif", SkyGif()), kSkyWidth, kSkyHeight, 0,
-                  {{0, 0, RGB(255, 0, 0)}, {39, 0, RGB(0, 255, 0)}, {0, 29, RGB(255, 255, 255)}, {39, 29, RGB(0, 0, 255)}});
-    ExpectPicture(Write(L"photo.jpg", PhotoJpg()), 32, 32, 12,
-                  {{8, 8, RGB(200, 40, 40)}, {24, 8, RGB(40, 160, 60)}, {8, 24, RGB(30, 60, 200)}, {24, 24, RGB(240, 220, 40)}});
-    // Stored bottom-up, its rows padded for an odd width.
-    ExpectPicture(Write(L"odd.bmp", MakeBitmap(7, 5, [](int x, int y) { return RGB(x * 30, y * 50, 7); })), 7, 5, 0,
-                  {{0, 0, RGB(0, 0, 7)}, {6, 4, RGB(180, 200, 7)}});
-}
-
-TEST_F(Pictures, SavesA24BitWindowsBitmapThatDecodesToTheSamePixels) {
-    const platform::PictureLoad gif = platform::LoadPicture(Write(L"sky.gif", SkyGif()));
-    ASSERT_TRUE(gif.picture.has_value());
-    const std::wstring saved = folder_ + L"\\sky.bmp";
-    ASSERT_EQ(platform::SaveBitmap(*gif.picture, saved), ERROR_SUCCESS);
-    const std::string bytes = ReadFile(saved);
-    ASSERT_GE(bytes.size(), 54u);
-    EXPECT_EQ(bytes.substr(0, 2), "BM");
-    BITMAPINFOHEADER info;
-    std::memcpy(&info, bytes.data() + sizeof(BITMAPFILEHEADER), sizeof info);
-    EXPECT_EQ(info.biWidth, kSkyWidth);
-    EXPECT_EQ(std::abs(info.biHeight), kSkyHeight);
-    EXPECT_EQ(info.biBitCount, 24);
-    EXPECT_EQ(info.biCompression, static_cast<DWORD>(BI_RGB));
-    const platform::PictureLoad again = platform::LoadPicture(saved);
-    ASSERT_TRUE(again.picture.has_value());
-    EXPECT_EQ(again.picture->Pixels(), gif.picture->Pixels());
-}
-
-TEST_F(Pictures, WhatCannotBeDecodedOrSavedIsAFailureThatLeavesWhatWasThere) {
-    for (const auto& [name, bytes] : {std::pair{L"broken.jpg", std::string_view("this is not a picture")},
-                                      std::pair{L"empty.gif", std::string_view()},
-                                      std::pair{L"cut.jpg", PhotoJpg().substr(0, 20)}}) {
-        const platform::PictureLoad load = platform::LoadPicture(Write(name, bytes));
-        EXPECT_FALSE(load.picture.has_value()) << name;
-        EXPECT_TRUE(FAILED(load.error)) << name;
-    }
-    EXPECT_TRUE(FAILED(platform::LoadPicture(folder_ + L"\\missing.gif").error));
-
-    const platform::PictureLoad gif = platform::LoadPicture(Write(L"sky.gif", SkyGif()));
-    ASSERT_TRUE(gif.picture.has_value());
-    EXPECT_NE(platform::SaveBitmap(*gif.picture, folder_ + L"\\no such folder\\sky.bmp"), ERROR_SUCCESS);
-    // A file held open without sharing by another program cannot be replaced; it stays whole.
-    const std::wstring locked = Write(L"locked.bmp", "old content");
+    const platform::Picture quad = platform::LoadPicture(folder / L"quad.gif").picture.value();
+    ASSERT_EQ(platform::SaveBitmap(quad, folder / L"quad.bmp"), ERROR_SUCCESS);
+    const std::string bytes = ReadFile(folder / L"quad.bmp");
+    // Width 2, height 2 (rows bottom-up), one plane, 24 bits, no compression; rows of 8 bytes.
+    EXPECT_EQ(bytes.substr(0, 2) + bytes.substr(18, 16), "BM\x02\0\0\0\x02\0\0\0\x01\0\x18\0\0\0\0\0"s);
+    EXPECT_EQ(bytes.size(), 54u + 2 * 8);
+    EXPECT_EQ(platform::LoadPicture(folder / L"quad.bmp").picture.value().Pixels(), quad.Pixels());
+    // A save that fails leaves what was there, even a file another program holds open without sharing.
+    EXPECT_NE(platform::SaveBitmap(quad, folder / L"no such folder\\quad.bmp"), ERROR_SUCCESS);
+    const std::wstring locked = Written(folder / L"locked.bmp", "old content");
     platform::UniqueFile holder(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(holder);
-    EXPECT_NE(platform::SaveBitmap(*gif.picture, locked), ERROR_SUCCESS);
+    EXPECT_NE(platform::SaveBitmap(quad, locked), ERROR_SUCCESS);
     holder.reset();
     EXPECT_EQ(ReadFile(locked), "old content");
+}
+
+// A picture too large to hold is refused by its header, before a decoder could set memory aside.
+TEST(Pictures, WhatIsNoPictureOrDeclaresAHugeSizeIsRefusedAtOnceWithTheReasonAndTheSize) {
+    dektest::ProgramFolder folder{L"pictures"};
+    // Start of image, JFIF, a quantization table, a frame of 65500 x 65500, end of image.
+    const std::string jpeg = "\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0\xff\xdb\0\x43\0"s +
+                             std::string(64, 1) + "\xff\xc0\0\x11\x08\xff\xdc\xff\xdc\x03\x01\x11\0\x02\x11\x01"s +
+                             "\x03\x11\x01\xff\xd9";
+    // File header, then an information header of 20000 x 20000 at 24 bits.
+    const std::string bmp =
+        "BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4e\0\0\x20\x4e\0\0\x01\0\x18\0"s + std::string(24, 0);
+    const std::tuple<std::wstring, HRESULT, uint32_t> files[] = {
+        {Written(folder / L"huge.jpg", jpeg), WINCODEC_ERR_IMAGESIZEOUTOFRANGE, 65500},
+        {Written(folder / L"huge.bmp", bmp), WINCODEC_ERR_IMAGESIZEOUTOFRANGE, 20000},
+        {Written(folder / L"notes.jpg", "this is not a picture"), WINCODEC_ERR_UNKNOWNIMAGEFORMAT, 0},
+        {Written(folder / L"empty.gif", ""), WINCODEC_ERR_UNKNOWNIMAGEFORMAT, 0},
+        {folder / L"missing.gif", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), 0}};
+    for (const auto& [path, error, side] : files) {
+        const auto start = std::chrono::steady_clock::now();
+        const platform::PictureLoad load = platform::LoadPicture(path);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << path;
+        EXPECT_FALSE(load.picture.has_value()) << path;
+        EXPECT_EQ(load.error, error) << path;
+        EXPECT_TRUE(load.declared.width == side && load.declared.height == side) << path;
+    }
 }
 
 }  // namespace
