@@ -95,6 +95,7 @@ dek_use_wide_entry_point(screenshot_driver)
 
 add_subdirectory(tests/support)
 add_subdirectory(tests/platform)
+add_subdirectory(tests/window)
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/release)
 add_subdirectory(bench)

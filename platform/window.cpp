@@ -253,14 +253,16 @@ bool Window::KeepControlFocus(WPARAM activation) {
     return true;
 }
 
+void HandleOne(MSG& msg) {
+    HWND window = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (window && IsDialogMessageW(window, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
 int RunMessageLoop() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND window = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (window && IsDialogMessageW(window, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) HandleOne(msg);
     return static_cast<int>(msg.wParam);
 }
 

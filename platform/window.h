@@ -134,8 +134,11 @@ private:
     HCURSOR previous_;
 };
 
-// Runs the thread's message loop until WM_QUIT, with dialog keyboard handling (Tab, arrows,
-// Enter, Esc) in the window each message is for; returns the exit code given to PostQuitMessage.
+// Handles one message as the programs' loops do: with dialog keyboard handling (Tab, arrows,
+// Enter, Esc) in the window the message is for.
+void HandleOne(MSG& msg);
+
+// Runs the thread's message loop until WM_QUIT; returns the exit code given to PostQuitMessage.
 int RunMessageLoop();
 
 }  // namespace platform

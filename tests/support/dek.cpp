@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
-#include "tests/support/drop_hook.h"
 
 namespace dektest {
 namespace {
@@ -14,13 +13,6 @@ namespace {
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr const wchar_t* kDesktopValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle", L"SCRNSAVE.EXE",
                                              L"ScreenSaveActive"};
-
-void PostMouse(HWND listBox, UINT message, WPARAM keys, int row) {
-    SendMessageW(listBox, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
-    const LRESULT top = SendMessageW(listBox, LB_GETTOPINDEX, 0, 0);
-    const LRESULT height = SendMessageW(listBox, LB_GETITEMHEIGHT, static_cast<WPARAM>(row), 0);
-    PostMessageW(listBox, message, keys, MAKELPARAM(8, static_cast<int>((row - top) * height + height / 2)));
-}
 
 }  // namespace
 
@@ -110,8 +102,10 @@ bool SettingChangeWatcher::WaitFor(UINT action, size_t count) {
 }
 
 std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) {
+    // Announcements from another process wait for this thread to look at its messages; only they
+    // are taken here, so that no posted message of a window of the test runs meanwhile.
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     std::vector<SettingChange> found;
     std::copy_if(changes_.begin(), changes_.end(), std::back_inserter(found), [&](auto& c) { return c.action == action; });
     return found;
@@ -129,54 +123,9 @@ std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() {
     return applied;
 }
 
-void ClickListRow(HWND listBox, int row) {
-    PostMouse(listBox, WM_LBUTTONDOWN, MK_LBUTTON, row);
-    PostMouse(listBox, WM_LBUTTONUP, 0, row);
-}
-
-void DoubleClickListRow(HWND listBox, int row) {
-    ClickListRow(listBox, row);
-    PostMouse(listBox, WM_LBUTTONDBLCLK, MK_LBUTTON, row);
-    PostMouse(listBox, WM_LBUTTONUP, 0, row);
-}
-
-bool ClickRowThen(HWND listBox, int row, HWND button) {
-    ClickListRow(listBox, row);
-    if (!WaitFor([&] { return ListSelection(listBox) == row && IsEnabled(button); })) return false;
-    Click(button);
-    return true;
-}
-
 bool Settled(HWND window) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
-}
-
-bool DropFiles(Dek& dek, const ProgramFolder& folder, const std::vector<std::wstring>& paths) {
-    const DWORD threadId = GetWindowThreadProcessId(dek.WaitForMainWindow(), nullptr);
-    HMODULE dll = LoadLibraryW((BinFolder() + L"\\" + kDropHookDll).c_str());
-    auto* proc = dll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, kDropHookProcName))) : nullptr;
-    HHOOK hook = proc && threadId ? SetWindowsHookExW(WH_GETMESSAGE, proc, dll, threadId) : nullptr;
-    std::wstring list;
-    for (const std::wstring& path : paths) list += path + L'\0';
-    list += L'\0';
-    const std::wstring request = folder / kDropRequestFile;
-    WriteFile(request, {reinterpret_cast<const char*>(list.data()), list.size() * sizeof(wchar_t)});
-    PostMessageW(dek.main, RegisterWindowMessageW(kDropTriggerMessage), 0, 0);
-    const bool taken = hook && WaitFor([&] { return !Exists(request); });
-    if (hook) UnhookWindowsHookEx(hook);
-    if (dll) FreeLibrary(dll);
-    return taken;
-}
-
-HWND PositionDialog(const RunningProgram& program) {
-    HWND dialog = program.FindWindow(dek::kPositionDialogTitle, dek::kPositionDialogClass);
-    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
-
-HWND WaitForPositionDialog(const RunningProgram& program) {
-    HWND dialog = nullptr;
-    return WaitFor([&] { return (dialog = PositionDialog(program)) != nullptr; }), dialog;
 }
 
 int SelectedPosition(HWND dialog) {
@@ -184,25 +133,6 @@ int SelectedPosition(HWND dialog) {
         if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
     }
     return -1;
-}
-
-bool AnswerPosition(const RunningProgram& program, HWND dialog, int position, bool closeBox) {
-    if (position >= 0) {
-        Click(GetDlgItem(dialog, dek::Form4Option1 + position));
-        if (!WaitFor([&] { return SelectedPosition(dialog) == position; })) return false;
-    }
-    closeBox ? PostMessageW(dialog, WM_CLOSE, 0, 0) : PostMessageW(GetDlgItem(dialog, dek::Form4Command1), BM_CLICK, 0, 0);
-    return WaitFor([&] { return !PositionDialog(program); });
-}
-
-bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed) {
-    HWND dialog = nullptr;
-    if (!WaitFor([&] { return (dialog = program.FindWindow(title, L"#32770")) && IsWindowVisible(dialog); })) return false;
-    // The file-name box: a combo box (cmb13) with an edit inside, or a plain edit (edt1).
-    HWND name = GetDlgItem(dialog, 0x47c) ? GetDlgItem(dialog, 0x47c) : GetDlgItem(dialog, 0x480);
-    if (!typed.empty()) SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(typed).c_str()));
-    Click(GetDlgItem(dialog, typed.empty() ? IDCANCEL : IDOK));
-    return WaitFor([&] { return !IsWindow(dialog); });
 }
 
 std::wstring AnswerMessageBox(const RunningProgram& program) {
@@ -224,11 +154,6 @@ std::vector<std::wstring> FolderNames(const std::wstring& folder) {
 std::wstring RecordedCommandLine(const std::wstring& program) {
     const std::string bytes = ReadFile(program + L".cmdline");
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
-}
-
-void UseQuickTimer(const ProgramFolder& folder) {
-    std::filesystem::copy_file(BinFolder() + L"\\DekQuickTimer.exe", folder.Exe(),
-                               std::filesystem::copy_options::overwrite_existing);
 }
 
 }  // namespace dektest

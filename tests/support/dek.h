@@ -99,36 +99,17 @@ struct RemoteMemory {
     char* address;
 };
 
-// Mouse clicks on a row of a list box of another program (the row scrolled into view first).
-void ClickListRow(HWND listBox, int row);
-void DoubleClickListRow(HWND listBox, int row);
-// Clicks a row and, once it is selected and the button enabled, the button.
-bool ClickRowThen(HWND listBox, int row, HWND button);
 // True once the window's thread has handled everything posted before; a modal loop started
 // meanwhile answers too, so a dialog it opened is shown by then.
 bool Settled(HWND window);
 
-// Drops the paths, in order, on Dek's main window as the shell does (see drop_hook.h); true once
-// Dek has taken the drop from its queue.
-bool DropFiles(Dek& dek, const ProgramFolder& folder, const std::vector<std::wstring>& paths);
-
-// The position dialog while it is shown, or null; the position whose option is selected (-1:
-// none); clicking an option (none for -1), then OK or the close box, until it has gone.
-HWND PositionDialog(const RunningProgram& program);
-HWND WaitForPositionDialog(const RunningProgram& program);
+// The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
-bool AnswerPosition(const RunningProgram& program, HWND dialog, int position, bool closeBox = false);
-
-// Waits for the open-file dialog with this title, types `typed` into its name box and opens, or
-// cancels when `typed` is empty; true once the dialog has closed.
-bool AnswerOpenDialog(const RunningProgram& program, std::wstring_view title, std::wstring_view typed);
 // Waits for a message box, presses its OK and gives its text ("" when none came).
 std::wstring AnswerMessageBox(const RunningProgram& program);
 
 std::vector<std::wstring> FolderNames(const std::wstring& folder);
 // The command line a copy of command_line_recorder.exe at `program` was started with.
 std::wstring RecordedCommandLine(const std::wstring& program);
-// Makes the folder's Dek.exe its twin whose change timer counts a minute every 100 ms.
-void UseQuickTimer(const ProgramFolder& folder);
 
 }  // namespace dektest

@@ -21,7 +21,7 @@ ProgramFolder::ProgramFolder(std::wstring_view name, std::wstring_view program) 
     std::error_code ignored;
     fs::remove_all(path_, ignored);
     fs::create_directories(path_);
-    AddProgram(program_);
+    if (!program_.empty()) AddProgram(program_);
 }
 
 ProgramFolder::~ProgramFolder() {

@@ -10,7 +10,8 @@ namespace dektest {
 
 class ProgramFolder {
 public:
-    // `name` becomes part of the folder's path (tests pass their own name; blanks allowed).
+    // `name` becomes part of the folder's path (tests pass their own name; blanks allowed); an
+    // empty `program` leaves the folder empty.
     explicit ProgramFolder(std::wstring_view name, std::wstring_view program = L"Dek.exe");
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;

@@ -1,0 +1,234 @@
+// The collection: files dropped on the main window, the two Add buttons through the real
+// open-file dialog, deleting, the display-position dialog, the wallpaper preview, starting a
+// screen saver and its settings, and the version message.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/pictures.h"
+#include "tests/support/test_pictures.h"
+#include "tests/window/window_test.h"
+
+namespace {
+
+using namespace dektest;
+using Names = std::vector<std::wstring>;
+namespace fs = std::filesystem;
+
+std::string Plain(int width, int height) { return MakeBitmap(width, height, [](int, int) { return RGB(0, 0, 200); }); }
+
+class Collection : public WindowTest {
+protected:
+    std::wstring Row(int row) { return ListRows(Control(dek::List1)).at(static_cast<size_t>(row)); }
+};
+
+TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByName) {
+    const std::wstring in = folder / L"incoming\\";
+    const std::wstring longName = std::wstring(40, L'n') + L" 夜空";
+    const std::wstring longPath = in + std::wstring(90, L'd') + L"\\" + std::wstring(50, L'p') + L"\\" + longName + L".gif";
+    for (const std::wstring& gif : {in + L"sky.GIF", longPath}) WriteFile(gif, SkyGif());
+    WriteFile(in + L"locked.bmp", Plain(2, 2));
+    WriteFile(in + L"notes.txt", "notes");
+    WriteFile(in + L"broken.jpg", "this is not a picture");
+    WriteFile(in + L"night.SCR", "night saver");
+    // A small file whose frame header says 65500 x 65500: refused before anything is decoded.
+    std::string huge(PhotoJpg());
+    huge.replace(huge.find("\xff\xc0") + 5, 4, "\xff\xdc\xff\xdc");
+    WriteFile(in + L"huge.jpg", huge);
+    ASSERT_TRUE(Start());
+
+    // Of three files only the first counts: sky.GIF is stored as sky.bmp, then its position is
+    // asked for modally, with no option preselected.
+    int shown = 0;
+    bool modal = true;
+    Expect({[&](HWND dialog) { return modal = !IsWindowEnabled(Main()), Position(1, &shown)(dialog); }});
+    Drop({in + L"sky.GIF", in + L"night.SCR", longPath});
+    ASSERT_TRUE(Answered());
+    EXPECT_TRUE(modal && IsWindowEnabled(Main()));
+    EXPECT_EQ(shown, -1);
+    EXPECT_EQ(ListRows(Control(dek::List1)), Names{L"並\u3000sky.bmp"});
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\sky.bmp.dat"), "1\r\n");
+    EXPECT_TRUE(FolderNames(folder.Saver()).empty());
+    const platform::PictureLoad stored = platform::LoadPicture(folder.Wall() + L"\\sky.bmp");
+    ASSERT_TRUE(stored.picture);
+    EXPECT_EQ(stored.picture->Pixels(), platform::LoadPicture(in + L"sky.GIF").picture->Pixels());
+
+    // Another kind of file changes nothing and asks nothing; a picture that cannot be decoded or
+    // is too large, and a bitmap that cannot be read, are reported by name and change nothing.
+    platform::UniqueFile holder(CreateFileW((in + L"locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    for (const wchar_t* refused : {L"notes.txt", L"broken.jpg", L"huge.jpg", L"locked.bmp"}) {
+        std::wstring text;
+        if (std::wstring(refused) != L"notes.txt") Expect({OkBox(&text)});
+        Drop({in + refused});
+        EXPECT_TRUE(Answered()) << refused;
+        EXPECT_EQ(text.find(in + refused) == std::wstring::npos, text.empty()) << text;
+        EXPECT_EQ(FolderNames(folder.Wall()), Names{L"sky.bmp"}) << refused;
+        EXPECT_EQ(FolderNames(folder.Dat()), Names{L"sky.bmp.dat"}) << refused;
+        if (std::wstring(refused) == L"huge.jpg") EXPECT_NE(text.find(L"65500 × 65500"), std::wstring::npos) << text;
+    }
+    // A screen saver goes to Saver without a question; a long path is taken whole.
+    Drop({in + L"night.SCR"});
+    EXPECT_EQ(ListRows(Control(dek::File2)), Names{L"night.SCR"});
+    EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.SCR"), "night saver");
+    Expect({Position(2)});
+    Drop({longPath});
+    EXPECT_EQ(Row(0), L"拡\u3000" + longName + L".bmp");
+    // Converting shows no window, and leaves none that keeps the program alive.
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended());
+}
+
+// The dialogs open in "defdir" and "defdir2", where the typed names are found; a remembered
+// folder too long for the dialog is left out, and the dialog opens all the same.
+TEST_F(Collection, AddButtonsTakeWhatTheOpenFileDialogChooses) {
+    const std::string sea = MakeBitmap(6, 6, [](int x, int) { return RGB(0, 100, x * 40); });
+    WriteFile(folder / L"pictures\\sea.bmp", sea);
+    WriteFile(folder / L"savers\\night.scr", "night saver");
+    SetDekSetting(L"defdir", folder / L"pictures");
+    SetDekSetting(L"defdir2", L"C:\\" + std::wstring(1000, L'x'));
+    ASSERT_TRUE(Start());
+    const wchar_t *wallTitle = L"壁紙をリストに追加", *saverTitle = L"ｽｸﾘｰﾝｾｰﾊﾞｰをリストに追加";
+    Command(dek::Command13);  // the display position does nothing before any wallpaper was selected
+    EXPECT_TRUE(FolderNames(folder.Dat()).empty());
+
+    // A bitmap is copied as it is; one of the collection itself is in place already, and its
+    // position is asked for again; a cancelled dialog adds nothing.
+    Expect({OpenFile(wallTitle, L"sea.bmp"), Position(2), OpenFile(wallTitle, folder.Wall() + L"\\sea.bmp"),
+            Position(1), OpenFile(wallTitle, L"")});
+    for (int add = 0; add < 3; ++add) Command(dek::Command1);
+    ASSERT_TRUE(Answered());
+    EXPECT_EQ(ListRows(Control(dek::List1)), Names{L"並\u3000sea.bmp"});
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\sea.bmp.dat"), "1\r\n");
+    EXPECT_EQ(ReadFile(folder.Wall() + L"\\sea.bmp"), sea);
+
+    // A screen saver is copied; a cancelled dialog still reads the folder again.
+    Expect({OpenFile(saverTitle, folder / L"savers\\night.scr")});
+    Command(dek::Command5);
+    EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.scr"), "night saver");
+    WriteFile(folder.Saver() + L"\\aurora.scr", "aurora");
+    Expect({OpenFile(saverTitle, L"")});
+    Command(dek::Command5);
+    EXPECT_TRUE(Answered());
+    EXPECT_EQ(ListRows(Control(dek::File2)), (Names{L"aurora.scr", L"night.scr"}));
+}
+
+// Wallpapers go with or without their record, a read-only one stays with it. A screen saver is
+// started by its whole quoted path, never as a program at a shorter path ("my.exe" for
+// "my saver.scr"). And the version message.
+TEST_F(Collection, DeleteAndScreenSaverButtonsActOnTheSelectedFile) {
+    const std::wstring saver = folder.Saver() + L"\\my saver.scr", stray = folder.Saver() + L"\\my.exe";
+    WriteFile(folder.Saver() + L"\\old.scr", "old");
+    for (const std::wstring& copy : {saver, stray}) fs::copy_file(BinFolder() + L"\\command_line_recorder.exe", copy);
+    for (const wchar_t* name : {L"\\sea.bmp", L"\\sky.bmp", L"\\stuck.bmp"}) WriteFile(folder.Wall() + name, Plain(2, 2));
+    WriteFile(folder.Dat() + L"\\sea.bmp.dat", "1\r\n");
+    WriteFile(folder.Dat() + L"\\stuck.bmp.dat", "2\r\n");
+    const std::wstring stuck = folder.Wall() + L"\\stuck.bmp";
+    ASSERT_TRUE(SetFileAttributesW(stuck.c_str(), FILE_ATTRIBUTE_READONLY));
+    platform::ScopeExit writable([&] { SetFileAttributesW(stuck.c_str(), FILE_ATTRIBUTE_NORMAL); });
+    ASSERT_TRUE(Start());
+
+    // After a delete the list shows its last wallpaper selected, for every button but delete.
+    ClickRow(dek::List1, 0);
+    Command(dek::Command2);
+    EXPECT_EQ(ListRows(Control(dek::List1)), (Names{L"全\u3000sky.bmp", L"拡\u3000stuck.bmp"}));
+    EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));
+    EXPECT_EQ(ListSelection(Control(dek::List1)), 1);
+    EXPECT_FALSE(IsEnabled(Control(dek::Command2)));
+    EXPECT_TRUE(IsEnabled(Control(dek::Command3)));
+    fs::remove(folder.Dat() + L"\\sky.bmp.dat");
+    ClickRow(dek::List1, 0);
+    Command(dek::Command2);
+    EXPECT_EQ(FolderNames(folder.Dat()), Names{L"stuck.bmp.dat"});
+    // A file that cannot be deleted stays with its record; the list is read again all the same.
+    WriteFile(folder.Wall() + L"\\later.bmp", Plain(2, 2));
+    ClickRow(dek::List1, 0);
+    Command(dek::Command2);
+    EXPECT_EQ(ListRows(Control(dek::List1)), (Names{L"全\u3000later.bmp", L"拡\u3000stuck.bmp"}));
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\stuck.bmp.dat"), "2\r\n");
+
+    ClickRow(dek::File2, 0);
+    Command(dek::Command7);
+    EXPECT_TRUE(WaitFor([&] { return RecordedCommandLine(saver) == L"\"" + saver + L"\" /s"; })) << RecordedCommandLine(saver);
+    Command(dek::Command14);
+    EXPECT_TRUE(WaitFor([&] { return RecordedCommandLine(saver) == L"\"" + saver + L"\" /c"; })) << RecordedCommandLine(saver);
+    EXPECT_FALSE(Exists(stray + L".cmdline"));
+    ClickRow(dek::File2, 1);
+    Command(dek::Command6);
+    EXPECT_EQ(ListRows(Control(dek::File2)), Names{L"my saver.scr"});
+    EXPECT_FALSE(IsEnabled(Control(dek::Command6)));
+    EXPECT_TRUE(IsEnabled(Control(dek::Command7)));
+
+    std::wstring text, title;
+    Expect({[&](HWND box) { return title = WindowText(box), OkBox(&text)(box); }});
+    Command(dek::Command10);
+    EXPECT_EQ(title, L"ﾊﾞｰｼﾞｮﾝ情報");
+    EXPECT_EQ(text, L"Dekorin Ver.1.44");
+}
+
+TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
+    WriteFile(folder.Wall() + L"\\a small.bmp", Plain(200, 150));
+    WriteFile(folder.Dat() + L"\\a small.bmp.dat", "2\r\n");
+    WriteFile(folder.Wall() + L"\\b large.bmp", Plain(300, 220));
+    WriteFile(folder.Wall() + L"\\c stuck.bmp", Plain(2, 2));
+    ASSERT_TRUE(Start());
+
+    // A row marked 拡 opens the dialog with 拡大 selected; OK writes 2 again. On a row marked 全,
+    // 拡大 clears 中央に表示 across the keyboard groups, and the close box keeps the last click.
+    int shown = -1;
+    ClickRow(dek::List1, 0);
+    fs::remove(folder.Dat() + L"\\a small.bmp.dat");
+    Expect({Position(-1, &shown)});
+    Command(dek::Command13);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\a small.bmp.dat"), "2\r\n");
+    ClickRow(dek::List1, 1);
+    Expect({[&](HWND dialog) {
+        shown = SelectedPosition(dialog);
+        SendMessageW(GetDlgItem(dialog, dek::Form4Option1 + 2), BM_CLICK, 0, 0);
+        return SelectedPosition(dialog) == 2 && Position(1, nullptr, true)(dialog);
+    }});
+    Command(dek::Command13);
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(Row(1), L"並\u3000b large.bmp");
+    // A position that cannot be stored (a folder has the record's name) is reported with the
+    // record's path, and the list shows what the desktop gets: 全.
+    fs::remove(folder.Dat() + L"\\c stuck.bmp.dat");
+    fs::create_directory(folder.Dat() + L"\\c stuck.bmp.dat");
+    ClickRow(dek::List1, 2);
+    std::wstring text;
+    Expect({Position(1), OkBox(&text)});
+    Command(dek::Command13);
+    EXPECT_NE(text.find(folder.Dat() + L"\\c stuck.bmp.dat"), std::wstring::npos) << text;
+    EXPECT_EQ(Row(2), L"全\u3000c stuck.bmp");
+
+    // The preview: the picture's outer size, centred, not modal; the next one reuses the window
+    // where it stands; Esc closes it, and a new one is centred again.
+    ClickRow(dek::List1, 0);
+    Command(dek::Command3);
+    HWND preview = FindWindowW(dek::kPictureWindowClass, nullptr);
+    ASSERT_TRUE(preview && IsWindowVisible(preview));
+    RECT r = WindowRectOf(preview);
+    const RECT centred = {(GetSystemMetrics(SM_CXSCREEN) - 200) / 2, (GetSystemMetrics(SM_CYSCREEN) - 150) / 2};
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(r.bottom - r.top, 150);
+    EXPECT_LE(std::abs(r.left - centred.left) + std::abs(r.top - centred.top), 2);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+    MoveWindow(preview, 10, 20, 200, 150, TRUE);
+    ClickRow(dek::List1, 1);
+    Command(dek::Command3);
+    const RECT moved = {10, 20, 310, 240};
+    r = WindowRectOf(preview);
+    EXPECT_TRUE(EqualRect(&r, &moved));
+    PostMessageW(preview, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(preview); }));
+    // A new one outlives the main window and ends the program when its picture is clicked.
+    Command(dek::Command3);
+    ASSERT_TRUE(preview = FindWindowW(dek::kPictureWindowClass, nullptr));
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(Ended());
+    SendMessageW(GetDlgItem(preview, dek::Picture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(GetDlgItem(preview, dek::Picture1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+// The two lists of the collection, the selection the buttons act on, applying a wallpaper in its
+// display position and a screen saver by its short path, and the random changes, as the system
+// sees them: the registry, system.ini, and what had been written when each change was announced.
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "tests/support/test_pictures.h"
+#include "tests/window/window_test.h"
+
+namespace {
+
+using namespace dektest;
+using Rows = std::vector<std::wstring>;
+
+class Desktop : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        SetDekSetting(L"opt2value", L"0");  // no timed change unless a test asks for one
+    }
+    // Wallpapers w1.bmp, w2.bmp, ... and savers s1.scr, s2.scr, ... (list order).
+    void Fill(int walls, int savers) {
+        for (int i = 1; i <= walls; ++i) WriteFile(Wall(i), MakeBitmap(4, 4, [](int, int) { return 0; }));
+        for (int i = 1; i <= savers; ++i) WriteFile(folder.Saver() + L"\\s" + std::to_wstring(i) + L".scr", "saver");
+    }
+    std::wstring Wall(int i) const { return folder.Wall() + L"\\w" + std::to_wstring(i) + L".bmp"; }
+    std::wstring Saver(int i) const { return platform::ShortPathOf(folder.Saver() + L"\\s" + std::to_wstring(i) + L".scr"); }
+    SettingChangeWatcher watcher;
+};
+
+TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPosition) {
+    const std::pair<const wchar_t*, const char*> walls[] = {{L" lead.bmp", nullptr}, {L"comma.bmp", "1,5\r\n"},
+                                                            {L"notes.txt", nullptr}, {L"odd.bmp", "7\r\n"},
+                                                            {L"sea.bmp", "1\r\n"},   {L"Wide.bmp", "2\r\n"},
+                                                            {L"hidden.bmp", nullptr}};
+    for (const auto& [name, record] : walls) {
+        WriteFile(folder.Wall() + L"\\" + name, MakeBitmap(2, 2, [](int, int) { return 0; }));
+        if (record) WriteFile(folder.Dat() + L"\\" + name + L".dat", record);
+    }
+    SetFileAttributesW((folder.Wall() + L"\\hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CreateDirectoryW((folder.Wall() + L"\\sub").c_str(), nullptr);
+    SetDesktopValue(L"TileWallpaper", L"before");
+    ASSERT_TRUE(Start());
+    HWND list = Control(dek::List1);
+    EXPECT_EQ(ListRows(list), (Rows{L"全\u3000 lead.bmp", L"並\u3000comma.bmp", L"全\u3000notes.txt", L"拡\u3000odd.bmp",
+                                    L"並\u3000sea.bmp", L"拡\u3000Wide.bmp"}));
+    // Missing records are created with 0 for listed files only; existing ones stay as they are.
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\notes.txt.dat"), "0\r\n");
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\odd.bmp.dat"), "7\r\n");
+    EXPECT_EQ(FolderNames(folder.Dat()).size(), 6u);
+    // The list shows the wallpaper the buttons act on: the last one after the start.
+    EXPECT_EQ(ListSelection(list), 5);
+    for (int id : {dek::Command2, dek::Command3, dek::Command4}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+
+    // A record removed after the list was built: the wallpaper is applied centred. Each pair
+    // differs from the one before, so a pair written after the announcement would show.
+    DeleteFileW((folder.Dat() + L"\\sea.bmp.dat").c_str());
+    const std::tuple<int, const wchar_t*, const wchar_t*> steps[] = {
+        {-1, L"0", L"2"}, {1, L"1", L"0"}, {0, L"0", L"0"}, {3, L"0", L"2"}, {4, L"0", L"0"}};
+    for (const auto& [row, tile, style] : steps) {
+        if (row >= 0) ClickRow(dek::List1, row);
+        Command(dek::Command4);
+        const SettingChange announced = watcher.Of(SPI_SETDESKWALLPAPER).back();
+        // Only the marker and the ideographic space are cut from a row, never a blank of the name.
+        EXPECT_EQ(announced.wallpaper, folder.Wall() + L"\\" + ListRows(list)[ListSelection(list)].substr(2)) << row;
+        EXPECT_EQ(announced.tileWallpaper, std::wstring(tile)) << row;
+        EXPECT_EQ(announced.wallpaperStyle, std::wstring(style)) << row;
+    }
+    EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));  // applying writes no record
+    ClickRow(dek::List1, 1, true);                          // a double-click applies at once
+    EXPECT_EQ(watcher.Wallpapers(), (Rows{folder.Wall() + L"\\Wide.bmp", folder.Wall() + L"\\comma.bmp", folder.Wall() + L"\\ lead.bmp",
+                                         folder.Wall() + L"\\odd.bmp", folder.Wall() + L"\\sea.bmp", folder.Wall() + L"\\comma.bmp"}));
+}
+
+TEST_F(Desktop, TheScreenSaverListShowsScrFilesAndItsButtonsApplyByTheShortPath) {
+    for (const wchar_t* name : {L"b.scr", L"A Long Saver Name.scr", L"readme.txt", L"UPPER.SCR", L"scr"}) {
+        WriteFile(folder.Saver() + L"\\" + name, "saver");
+    }
+    SetDesktopValue(L"ScreenSaveActive", L"0");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(ListRows(Control(dek::File2)), (Rows{L"A Long Saver Name.scr", L"b.scr", L"UPPER.SCR"}));
+    for (int id : {dek::Command6, dek::Command7, dek::Command8}) EXPECT_FALSE(IsEnabled(Control(id))) << id;
+    ClickRow(dek::File2, 0);
+    for (int id : {dek::Command6, dek::Command7, dek::Command8}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+    Command(dek::Command8);
+    const std::wstring shortPath = platform::ShortPathOf(folder.Saver() + L"\\A Long Saver Name.scr");
+    EXPECT_NE(shortPath.find(L'~'), std::wstring::npos) << shortPath;
+    const SettingChange announced = watcher.Of(SPI_SETSCREENSAVEACTIVE).back();
+    EXPECT_EQ(announced.screenSaver, shortPath);  // written before the switch is announced
+    EXPECT_EQ(announced.screenSaveActive, L"1");
+    EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), shortPath);
+    ClickRow(dek::File2, 1, true);
+    EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\b.scr"));
+    // A saver gone behind the program's back leaves no screen saver named, and still switches on.
+    DeleteFileW((folder.Saver() + L"\\b.scr").c_str());
+    SetDesktopValue(L"ScreenSaveActive", L"0");
+    Command(dek::Command8);
+    EXPECT_EQ(SystemIniScreenSaver(), std::wstring());
+    EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), std::wstring());
+    EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"1");
+}
+
+// Each list goes on from its own last pick, never taking it twice running; the first change of a
+// run takes the second of two, and a user's selection in between is no pick. The lists show each
+// pick, and its buttons act on it.
+TEST_F(Desktop, MenuItemsChangeTheirOwnListsAndTwoEntriesAlternate) {
+    Fill(2, 2);
+    ASSERT_TRUE(Start());
+    for (int n = 1; n <= 3; ++n) {
+        Command(dek::mrc1);
+        EXPECT_EQ(ListSelection(Control(dek::List1)), n % 2 ? 1 : 0);
+    }
+    Command(dek::mrc2);
+    EXPECT_EQ(ListSelection(Control(dek::File2)), 1);
+    for (int id : {dek::Command6, dek::Command7, dek::Command8}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+    Command(dek::mrc0);
+    ClickRow(dek::List1, 1);
+    Command(dek::Command4);
+    Command(dek::mrc1);
+    EXPECT_EQ(watcher.Wallpapers(), (Rows{Wall(2), Wall(1), Wall(2), Wall(1), Wall(2), Wall(2)}));
+    EXPECT_EQ(watcher.ScreenSavers(), (Rows{Saver(2), Saver(1)}));
+    EXPECT_EQ(ListSelection(Control(dek::File2)), 0);
+}
+
+// With "起動時に変更" the start changes both lists, never their first entries.
+TEST_F(Desktop, AChangeAtStartUp) {
+    Fill(3, 2);
+    SetDekSetting(L"opt1value", L"1");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(watcher.Wallpapers().size(), 1u);
+    EXPECT_NE(watcher.Wallpapers()[0], Wall(1));
+    EXPECT_EQ(watcher.ScreenSavers(), (Rows{Saver(2)}));
+}
+
+// Ticks of the timer armed at the start (a "minute" of 100 ms in the tests) change at the interval;
+// a menu change between them leaves the count alone.
+TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
+    Fill(2, 2);
+    SetDekSetting(L"opt2value", L"1");
+    SetDekSetting(L"changeinterval", L"3");
+    ASSERT_TRUE(Start());
+    auto tick = [&] { SendMessageW(Main(), WM_TIMER, dek::ChangeTimer::kId, 0); };
+    for (size_t round = 1; round <= 2; ++round) {
+        tick(), tick();
+        Command(dek::mrc2);
+        EXPECT_EQ(watcher.Wallpapers().size(), round - 1);
+        tick();
+        EXPECT_EQ(watcher.Wallpapers().size(), round);
+    }
+    EXPECT_EQ(watcher.Wallpapers(), (Rows{Wall(2), Wall(1)}));
+    EXPECT_TRUE(PumpUntil([&] { return watcher.Wallpapers().size() >= 3; }));  // and the real ticks
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+// The detailed-settings dialog: opened from the main window's "詳細設定", filled from the registry
+// and the system, corrected as the user types, applied by OK or Enter only.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <dlgs.h>
+#include <shlobj.h>
+
+#include <filesystem>
+
+#include "changer/dialogs/settings_dialog_ids.h"
+#include "tests/support/test_pictures.h"
+#include "tests/window/window_test.h"
+
+namespace {
+
+using namespace dektest;
+using namespace dek;
+using ScreenSaver = std::pair<UINT, BOOL>;  // time-out in seconds, active
+using Values = std::vector<std::pair<const wchar_t*, std::wstring>>;
+
+class SettingsDialog : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        saved_ = Read();
+    }
+    void TearDown() override {
+        Write(saved_);
+        WindowTest::TearDown();
+    }
+    static ScreenSaver Read() {
+        ScreenSaver s = {};
+        SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &s.first, 0);
+        SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &s.second, 0);
+        return s;
+    }
+    static void Write(const ScreenSaver& s) {
+        SystemParametersInfoW(SPI_SETSCREENSAVETIMEOUT, s.first, nullptr, SPIF_SENDWININICHANGE);
+        SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, s.second, nullptr, SPIF_SENDWININICHANGE);
+    }
+    // Opens the dialog with the main window's "詳細設定" (starting the window when needed).
+    HWND Open() {
+        if (!window_ && !Start()) return nullptr;
+        Command(dek::Command9);
+        return dialog_ = FindWindowW(kSettingsDialogClass, kSettingsDialogTitle);
+    }
+    HWND operator[](int id) const { return GetDlgItem(dialog_, id); }
+    std::wstring Text(int id) const { return WindowText((*this)[id]); }
+    // Replaces a box's text as a program does; the box reports the change as for typing.
+    void Type(int id, const wchar_t* text) const { SetWindowTextW((*this)[id], text); }
+    void Click(int id) const { SendMessageW((*this)[id], BM_CLICK, 0, 0); }
+    // A key pressed in a box of the dialog, through the program's own message handling.
+    bool Press(int id, WPARAM key) {
+        PostMessageW((*this)[id], WM_KEYDOWN, key, 0);
+        return PumpUntil([&] { return !IsWindow(dialog_); }, 500ms);
+    }
+    static void ExpectStored(const Values& values) {
+        for (const auto& [key, text] : values) EXPECT_EQ(DekSetting(key), text) << key;
+    }
+    ScreenSaver saved_;
+    HWND dialog_ = nullptr;
+};
+
+TEST_F(SettingsDialog, OpensFilledCorrectsWhatIsTypedRefillsAndLeavingWithoutOkKeepsEverything) {
+    const Values stored = {{L"opt1value", L"1"},         {L"opt2value", L"0"}, {L"opt3value", L"1"},
+                           {L"changeinterval", L"25"},   {L"wavdir", L"C:\\sounds\\chime.wav"},
+                           {L"defdir", L"C:\\pictures"}, {L"defdir2", L"C:\\savers"}};
+    for (const auto& [key, text] : stored) SetDekSetting(key, text);
+    Write({90, TRUE});
+    ASSERT_NE(Open(), nullptr);
+    auto expectFilled = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_TRUE(IsChecked((*this)[Form3Check1]) && !IsChecked((*this)[Form3Check2]) && IsChecked((*this)[Form3Check3]));
+        EXPECT_FALSE(IsEnabled((*this)[Form3Text1]));  // timed changes off
+        // The wait time 90 s in whole minutes; the screen saver ON.
+        const std::pair<int, const wchar_t*> texts[] = {{Form3Text1, L"25"}, {Form3Text5, L"C:\\sounds\\chime.wav"},
+                                                        {Form3Text2, L"C:\\pictures"}, {Form3Text3, L"C:\\savers"}, {Form3Text4, L"1"}};
+        for (const auto& [id, text] : texts) EXPECT_EQ(Text(id), text) << id;
+        EXPECT_TRUE(IsChecked((*this)[Form3Option1On]) && !IsChecked((*this)[Form3Option1Off]));
+        EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
+    };
+    expectFilled("opened");
+
+    // Letters empty the interval box (which then refuses OK while ticked) and turn the wait time into "1".
+    Click(Form3Check2);
+    SendMessageW((*this)[Form3Text1], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
+    EXPECT_EQ(Text(Form3Text1), L"");
+    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
+    Type(Form3Text4, L"abc");
+    EXPECT_EQ(Text(Form3Text4), L"1");
+    Click(Form3Option1Off);
+    Type(Form3Text2, L"C:\\typed");
+    // Not modal: a second "詳細設定" fills the open dialog again.
+    Command(dek::Command9);
+    expectFilled("filled again");
+
+    // Enter with OK disabled does nothing; Esc and the close box apply nothing.
+    Type(Form3Text4, L"0");
+    EXPECT_FALSE(Press(Form3Text4, VK_RETURN));
+    Type(Form3Text4, L"30");
+    Click(Form3Check1);
+    EXPECT_TRUE(Press(Form3Text4, VK_ESCAPE));
+    ASSERT_NE(Open(), nullptr);
+    Click(Form3Check1);
+    SendMessageW(dialog_, WM_CLOSE, 0, 0);
+    ExpectStored(stored);
+    EXPECT_EQ(Read(), (ScreenSaver{90, TRUE}));
+    ASSERT_NE(Open(), nullptr);  // the program's own state is untouched too
+    expectFilled("reopened");
+}
+
+TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
+    Write({59, TRUE});
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(Text(Form3Text4), L"0");  // under a minute
+    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
+    Type(Form3Text4, L"0.5");  // rounds to 0
+    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
+    Type(Form3Text4, L"1.5");  // rounds to 2
+    EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
+    Click(Form3Check1);
+    Click(Form3Check3);
+    Click(Form3Option1Off);
+    Type(Form3Text1, L"2.5");
+    Type(Form3Text5, L"D:\\sounds\\bell.wav");
+    Type(Form3Text2, L"D:\\pictures");
+    Type(Form3Text3, L"");
+    // What the system would store if the change were made for good.
+    const std::optional<std::wstring> storedTimeout = DesktopValue(L"ScreenSaveTimeOut");
+    EXPECT_TRUE(Press(Form3Text5, VK_RETURN));
+    // The interval 2.5 rounds to the even 2; 1.5 minutes are 90 s.
+    ExpectStored({{L"opt1value", L"1"}, {L"opt2value", L"1"}, {L"opt3value", L"1"}, {L"changeinterval", L"2"},
+                  {L"wavdir", L"D:\\sounds\\bell.wav"}, {L"defdir", L"D:\\pictures"}, {L"defdir2", L""}});
+    EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
+    EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_TRUE(IsChecked((*this)[Form3Option1Off]) && !IsChecked((*this)[Form3Option1On]));
+}
+
+TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlivesTheMainWindow) {
+    SetDekSetting(L"changeinterval", L"25");
+    Write({600, TRUE});
+    ASSERT_NE(Open(), nullptr);
+    Type(Form3Text1, L"1e9");
+    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
+    // A click sent past the disabled button applies nothing.
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(Form3Command1, BN_CLICKED), reinterpret_cast<LPARAM>((*this)[Form3Command1]));
+    EXPECT_TRUE(IsWindow(dialog_));
+    EXPECT_FALSE(DekSetting(L"opt2value").has_value());
+    // Clear: the box keeps its text, and OK keeps the interval it had.
+    Click(Form3Check2);
+    EXPECT_EQ(Text(Form3Text1), L"1e9");
+    Click(Form3Command1);
+    ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
+
+    ASSERT_NE(Open(), nullptr);
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(Ended());
+    Type(Form3Text1, L"45");
+    Click(Form3Command1);
+    EXPECT_TRUE(Ended());  // the last window has gone
+    EXPECT_EQ(DekSetting(L"changeinterval"), L"45");
+}
+
+std::wstring SelectedTreeItem(HWND tree) {
+    wchar_t text[512] = {};
+    TVITEMW item = {TVIF_TEXT, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0))};
+    item.pszText = text;
+    item.cchTextMax = 511;
+    return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? text : L"";
+}
+
+TEST_F(SettingsDialog, ChoosersReturnALongFolderPathAndAWavFileOfTheProgramFolder) {
+    SetDekSetting(L"wavdir", L"C:\\old\\ding.wav");
+    WriteFile(folder / L"chime.wav", "RIFF");
+    // Over 128 characters, below MAX_PATH, outside the profile (which Wine's browser cannot select by path).
+    const std::wstring top = L"C:\\dek-browse-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring chosen = top + L"\\" + std::wstring(60, L'a') + L"\\" + std::wstring(60, L'b');
+    std::filesystem::create_directories(chosen);
+    const platform::ScopeExit removeTop([&] { std::error_code ignored; std::filesystem::remove_all(top, ignored); });
+    ASSERT_NE(Open(), nullptr);
+    // The folder browser belongs to the main window; it may show before its tree is filled, so
+    // the selection is asked for until it holds. The WAV chooser belongs to the dialog and opens
+    // in the program folder; cancelled, it changes nothing.
+    HWND browserOwner = nullptr, chooserOwner = nullptr;
+    Expect({[&](HWND browser) {
+                SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(chosen.c_str()));
+                if (SelectedTreeItem(FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr)) != std::wstring(60, L'b')) return false;
+                browserOwner = GetWindow(browser, GW_OWNER);
+                return PostMessageW(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0) != FALSE;
+            },
+            OpenFile(L"WAVﾌｧｲﾙの選択", L""),
+            [&](HWND chooser) { return chooserOwner = GetWindow(chooser, GW_OWNER), OpenFile(L"WAVﾌｧｲﾙの選択", L"chime.wav")(chooser); }});
+    Click(Form3Command3);
+    EXPECT_EQ(Text(Form3Text3), chosen);
+    EXPECT_EQ(browserOwner, Main());
+    Click(Form3Command4);
+    EXPECT_EQ(Text(Form3Text5), L"C:\\old\\ding.wav");
+    Click(Form3Command4);
+    EXPECT_TRUE(Answered());
+    EXPECT_EQ(Text(Form3Text5), folder / L"chime.wav");
+    EXPECT_EQ(chooserOwner, dialog_);
+}
+
+// With an interval of 1 the wallpaper changes every tick (100 ms in the tests) while the timer
+// runs; OK switches it on and off, leaving any other way changes nothing.
+TEST_F(SettingsDialog, OkSwitchesTheChangeTimerOnAndOffAndClosingKeepsIt) {
+    SetDekSetting(L"opt2value", L"0");
+    SetDekSetting(L"changeinterval", L"1");
+    for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
+    auto changes = [&](std::chrono::milliseconds deadline) {
+        const std::optional<std::wstring> before = DesktopValue(L"Wallpaper");
+        return PumpUntil([&] { return DesktopValue(L"Wallpaper") != before; }, deadline);
+    };
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(changes(1000ms));  // stored off: ten ticks pass quietly
+    const struct {
+        std::optional<bool> check2;
+        const wchar_t* interval;
+        bool ok, runs;
+    } steps[] = {{true, nullptr, true, true}, {false, nullptr, false, true}, {false, nullptr, true, false},
+                 {true, nullptr, true, true}, {{}, L"0", true, false},      {{}, L"1", true, true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        ASSERT_NE(Open(), nullptr);
+        if (step.check2 && IsChecked((*this)[Form3Check2]) != *step.check2) Click(Form3Check2);
+        if (step.interval) Type(Form3Text1, step.interval);
+        step.ok ? Click(Form3Command1) : void(SendMessageW(dialog_, WM_CLOSE, 0, 0));
+        EXPECT_EQ(changes(step.runs ? kDeadline : 1000ms), step.runs);
+        EXPECT_TRUE(!step.runs || changes(kDeadline));  // again and again, not once
+    }
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "tests/window/window_test.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <deque>
+
+namespace dektest {
+namespace {
+
+std::deque<Answer> g_answers;
+UINT_PTR g_answerTimer = 0;
+
+// Runs inside whatever modal loop the thread is in: the first waiting answer takes the first
+// visible window of the thread that it accepts.
+void CALLBACK AnswerWindows(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM) -> BOOL {
+            if (g_answers.empty() || !IsWindowVisible(hwnd) || !g_answers.front()(hwnd)) return TRUE;
+            g_answers.pop_front();
+            return FALSE;
+        },
+        0);
+    if (g_answers.empty()) KillTimer(nullptr, std::exchange(g_answerTimer, 0));
+}
+
+bool IsDialogTitled(HWND hwnd, const std::wstring& title) { return ClassNameOf(hwnd) == L"#32770" && WindowText(hwnd) == title; }
+
+}  // namespace
+
+void WindowTest::TearDown() {
+    window_.reset();
+    g_answers.clear();
+    if (g_answerTimer) KillTimer(nullptr, std::exchange(g_answerTimer, 0));
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    DekTest::TearDown();
+}
+
+bool WindowTest::Start(dek::RunMode mode) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()));
+    return window_->Start(mode);
+}
+
+void WindowTest::ClickRow(int list, int row, bool twice) {
+    SendMessageW(Control(list), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(list)));
+    if (twice) SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(list, LBN_DBLCLK), reinterpret_cast<LPARAM>(Control(list)));
+}
+
+void WindowTest::Drop(const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths) names += path + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    *drop = {sizeof(DROPFILES), {10, 10}, FALSE, TRUE};
+    std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageW(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+bool WindowTest::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
+    return WaitFor([&] {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {  // left for Ended() to see
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            platform::HandleOne(msg);
+        }
+        return condition();
+    }, deadline);
+}
+
+bool WindowTest::Ended() {
+    MSG quit;
+    return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+}
+
+void WindowTest::Expect(std::vector<Answer> answers) {
+    g_answers.assign(answers.begin(), answers.end());
+    if (!g_answerTimer) g_answerTimer = SetTimer(nullptr, 0, 20, &AnswerWindows);
+}
+
+bool WindowTest::Answered() const { return g_answers.empty(); }
+
+Answer WindowTest::OkBox(std::wstring* text) {
+    return [text](HWND hwnd) {
+        if (ClassNameOf(hwnd) != L"#32770" || !GetDlgItem(hwnd, IDOK)) return false;
+        if (text) *text = MessageBoxText(hwnd);
+        PostMessageW(GetDlgItem(hwnd, IDOK), BM_CLICK, 0, 0);
+        return true;
+    };
+}
+
+Answer WindowTest::Position(int position, int* shown, bool closeBox) {
+    return [=](HWND hwnd) {
+        if (ClassNameOf(hwnd) != dek::kPositionDialogClass) return false;
+        if (shown) *shown = SelectedPosition(hwnd);
+        if (position >= 0) SendMessageW(GetDlgItem(hwnd, dek::Form4Option1 + position), BM_CLICK, 0, 0);
+        closeBox ? PostMessageW(hwnd, WM_CLOSE, 0, 0) : PostMessageW(GetDlgItem(hwnd, dek::Form4Command1), BM_CLICK, 0, 0);
+        return true;
+    };
+}
+
+Answer WindowTest::OpenFile(std::wstring title, std::wstring typed) {
+    return [=](HWND hwnd) {
+        if (!IsDialogTitled(hwnd, title)) return false;
+        // The file-name box: a combo box (cmb13) with an edit inside, or a plain edit (edt1).
+        HWND name = GetDlgItem(hwnd, 0x47c) ? GetDlgItem(hwnd, 0x47c) : GetDlgItem(hwnd, 0x480);
+        SetWindowTextW(name, typed.c_str());
+        PostMessageW(GetDlgItem(hwnd, typed.empty() ? IDCANCEL : IDOK), BM_CLICK, 0, 0);
+        return true;
+    };
+}
+
+}  // namespace dektest
