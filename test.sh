@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test layer: native logic tests, then the Windows tests of the
-# wrappers and the end-to-end tests of both programs under Wine. Exits non-zero on any failure.
+# Builds everything and runs every test layer: native logic tests (also under ASan/UBSan, with a
+# short run of every fuzz target), then the Windows tests of the wrappers and the end-to-end tests
+# of both programs under Wine. Exits non-zero on any failure.
 set -uo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup-deps.sh" || exit 1
 build=${DEK_BUILD_DIR:-$root/build}
 
 status=0
-echo "== native logic tests"
-"$root/scripts/build.sh" native || exit 1
+echo "== native logic tests, with gcc and with clang under ASan/UBSan, then the fuzz smoke"
+# The two native trees build side by side, one compile each.
+CMAKE_BUILD_PARALLEL_LEVEL=1 "$root/scripts/build.sh" native & native_build=$!
+CMAKE_BUILD_PARALLEL_LEVEL=1 "$root/scripts/build.sh" sanitize || exit 1
+wait $native_build || exit 1
 ctest --test-dir "$build/native" --output-on-failure -j2 || status=1
+ctest --test-dir "$build/sanitize" --output-on-failure -j2 || status=1
+"$root/scripts/fuzz.sh" || status=1
 
 echo "== Windows tests under Wine"
 "$root/scripts/build.sh" win || exit 1
