@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (build tree "sanitize": clang, libFuzzer, ASan and UBSan) and runs each
-# for a fixed number of executions, two at a time, starting from its seed corpus in tests/fuzz/corpus.
+# for a fixed number of executions, two at a time ($DEK_FUZZ_JOBS), starting from its seed corpus in
+# tests/fuzz/corpus.
 # Prints per target the executions, the wall time and the result; exits non-zero on any finding.
 # Usage: scripts/fuzz.sh [executions-per-target]   (the default is a smoke of a few seconds each)
 set -euo pipefail
@@ -24,7 +25,7 @@ run_one() {
   echo "$rc $(( ($(date +%s%N) - start) / 1000000 ))" >"$build/fuzz-logs/$target.result"
 }
 export -f run_one
-printf '%s\n' "${targets[@]}" | xargs -P2 -I{} bash -c 'run_one {}'
+printf '%s\n' "${targets[@]}" | xargs -P"${DEK_FUZZ_JOBS:-2}" -I{} bash -c 'run_one {}'
 
 status=0
 printf '%-18s %12s %9s  %s\n' target executions seconds result
