@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest python3 python3-pefile
+  cmake ninja-build g++ googletest python3 python3-pefile clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick
   liblnk-utils fonts-ipafont-gothic fontconfig locales
