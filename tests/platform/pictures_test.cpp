@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/program_folder.h"
+#include "tests/support/test_pictures.h"
 
 namespace {
 
@@ -19,18 +20,6 @@ using dektest::ReadFile;
 constexpr std::string_view kQuadGif =
     "GIF89a\x02\0\x02\0\x81\0\0\xff\0\0\0\xff\0\xff\xff\xff\0\0\xff"  // 2 x 2, four colours
     ",\0\0\0\0\x02\0\x02\0\0\x02\x04\x04\x43\x71\x05\0;"sv;
-// 32 x 32 in four 16 x 16 quarters near (200, 40, 40), (40, 160, 60) / (30, 60, 200), (240, 220, 40).
-constexpr std::string_view kPhotoJpg =
-    "\xff\xd8\xff\xdb\x00\x43\x00\x02\x01\x01\x01\x01\x01\x02\x01\x01\x01\x02\x02\x02\x02\x02\x04\x03\x02\x02\x02\x02"
-    "\x05\x04\x04\x03\x04\x06\x05\x06\x06\x06\x05\x06\x06\x06\x07\x09\x08\x06\x07\x09\x07\x06\x06\x08\x0b\x08\x09\x0a"
-    "\x0a\x0a\x0a\x0a\x06\x08\x0b\x0c\x0b\x0a\x0c\x09\x0a\x0a\x0a\xff\xc0\x00\x11\x08\x00\x20\x00\x20\x03\x01\x11\x00"
-    "\x02\x11\x00\x03\x11\x00\xff\xc4\x00\x17\x00\x01\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
-    "\x07\x0a\x08\xff\xc4\x00\x14\x10\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\xc4\x00"
-    "\x19\x01\x01\x00\x03\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x04\x08\x0a\x07\x09\xff\xc4\x00\x14"
-    "\x11\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\xda\x00\x0c\x03\x01\x00\x02\x11\x03"
-    "\x11\x00\x3f\x00\xe5\xf7\x13\x7a\x80\x02\xc8\x86\xcf\x78\x08\xda\x63\x42\x00\x2c\x88\x6c\xf7\x80\xe4\x77\xb4\x8e"
-    "\xd0\x03\x45\x0c\xaf\xae\x60\x0c\xeb\xb5\x40\xa6\x60\x34\x50\xca\xfa\xe6\x00\xff\xd9"sv;
-
 std::wstring Written(const std::wstring& path, std::string_view bytes) {
     dektest::WriteFile(path, bytes);
     return path;
@@ -39,10 +28,11 @@ std::wstring Written(const std::wstring& path, std::string_view bytes) {
 TEST(Pictures, DecodeGifAndJpegWithTheirColoursAndSaveA24BitBitmapThatDecodesToTheSamePixels) {
     dektest::ProgramFolder folder{L"pictures"};
     using Pixels = std::vector<std::tuple<int, int, COLORREF>>;
-    const std::tuple<const wchar_t*, std::string_view, int, int, Pixels> files[] = {
-        {L"quad.gif", kQuadGif, 2, 0,
+    // The photograph: 32 x 32 in four 16 x 16 quarters.
+    const std::tuple<const wchar_t*, std::string, int, int, Pixels> files[] = {
+        {L"quad.gif", std::string(kQuadGif), 2, 0,
          {{0, 0, RGB(255, 0, 0)}, {1, 0, RGB(0, 255, 0)}, {0, 1, RGB(255, 255, 255)}, {1, 1, RGB(0, 0, 255)}}},
-        {L"photo.jpg", kPhotoJpg, 32, 12, {{8, 8, RGB(200, 40, 40)}, {24, 8, RGB(40, 160, 60)},
+        {L"photo.jpg", dektest::TestPicture(L"photo.jpg"), 32, 12, {{8, 8, RGB(200, 40, 40)}, {24, 8, RGB(40, 160, 60)},
                                            {8, 24, RGB(30, 60, 200)}, {24, 24, RGB(240, 220, 40)}}}};
     for (const auto& [name, bytes, side, tolerance, pixels] : files) {
         const platform::PictureLoad load = platform::LoadPicture(Written(folder / name, bytes));

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 
@@ -15,28 +14,6 @@ constexpr const wchar_t* kDesktopValues[] = {L"Wallpaper", L"TileWallpaper", L"W
                                              L"ScreenSaveActive"};
 
 }  // namespace
-
-HWND Dek::WaitForMainWindow() {
-    if (!main) main = program.WaitForWindow(dek::kMainWindowTitle, dek::kMainWindowClass);
-    return main;
-}
-
-bool Dek::WaitUntilRunning() {
-    return WaitForMainWindow() &&
-           WaitFor([&] { return (GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }) && Settled(main);
-}
-
-std::optional<DWORD> Dek::CloseAndWait() {
-    if (WaitForMainWindow()) PostMessageW(main, WM_CLOSE, 0, 0);
-    const HANDLE process = program.Process();
-    const auto end = std::chrono::steady_clock::now() + kDeadline;
-    while (std::chrono::steady_clock::now() < end) {
-        if (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0) return program.WaitForExit();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-    return std::nullopt;
-}
 
 bool TrayIconPresent(HWND mainWindow) { return platform::NotifyIconExists(mainWindow, dek::TrayIcon::kId); }
 
@@ -67,11 +44,7 @@ void DekTest::SetUp() {
 void DekTest::TearDown() {
     ResetDekSettings();
     for (const auto& [name, value] : desktop_) {
-        if (value) {
-            SetDesktopValue(name, *value);
-        } else {
-            platform::DeleteRegValue(HKEY_CURRENT_USER, kDesktopKey, name);
-        }
+        value ? SetDesktopValue(name, *value) : void(platform::DeleteRegValue(HKEY_CURRENT_USER, kDesktopKey, name));
     }
     SetSystemIniScreenSaver(systemIni_);
 }
@@ -97,35 +70,22 @@ LRESULT CALLBACK SettingChangeWatcher::Procedure(HWND hwnd, UINT message, WPARAM
     return 0;
 }
 
-bool SettingChangeWatcher::WaitFor(UINT action, size_t count) {
-    return dektest::WaitFor([&] { return Of(action).size() >= count; });
-}
-
-std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) {
-    // Announcements from another process wait for this thread to look at its messages; only they
-    // are taken here, so that no posted message of a window of the test runs meanwhile.
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) const {
     std::vector<SettingChange> found;
     std::copy_if(changes_.begin(), changes_.end(), std::back_inserter(found), [&](auto& c) { return c.action == action; });
     return found;
 }
 
-std::vector<std::wstring> SettingChangeWatcher::Wallpapers() {
+std::vector<std::wstring> SettingChangeWatcher::Wallpapers() const {
     std::vector<std::wstring> applied;
     for (const SettingChange& c : Of(SPI_SETDESKWALLPAPER)) applied.push_back(c.wallpaper.value_or(L""));
     return applied;
 }
 
-std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() {
+std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() const {
     std::vector<std::wstring> applied;
     for (const SettingChange& c : Of(SPI_SETSCREENSAVEACTIVE)) applied.push_back(c.screenSaver.value_or(L""));
     return applied;
-}
-
-bool Settled(HWND window) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
 }
 
 int SelectedPosition(HWND dialog) {

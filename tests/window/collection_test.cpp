@@ -26,13 +26,13 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
     const std::wstring in = folder / L"incoming\\";
     const std::wstring longName = std::wstring(40, L'n') + L" 夜空";
     const std::wstring longPath = in + std::wstring(90, L'd') + L"\\" + std::wstring(50, L'p') + L"\\" + longName + L".gif";
-    for (const std::wstring& gif : {in + L"sky.GIF", longPath}) WriteFile(gif, SkyGif());
+    for (const std::wstring& gif : {in + L"sky.GIF", longPath}) WriteFile(gif, TestPicture(L"sky.gif"));
     WriteFile(in + L"locked.bmp", Plain(2, 2));
     WriteFile(in + L"notes.txt", "notes");
     WriteFile(in + L"broken.jpg", "this is not a picture");
     WriteFile(in + L"night.SCR", "night saver");
     // A small file whose frame header says 65500 x 65500: refused before anything is decoded.
-    std::string huge(PhotoJpg());
+    std::string huge = TestPicture(L"photo.jpg");
     huge.replace(huge.find("\xff\xc0") + 5, 4, "\xff\xdc\xff\xdc");
     WriteFile(in + L"huge.jpg", huge);
     ASSERT_TRUE(Start());
