@@ -31,6 +31,8 @@ for expect in "$evidence"/*.expect; do
   # The "<tab>Name<tabs>: value" lines of the link information, as "Name=value".
   fields=$(sed -n 's/^\t\([^\t]\+\)\t\+: \?\(.*\)$/\1=\2/p' <<<"$info")
   while IFS= read -r want; do
+    # The local path comes in the ANSI code page from which lnkinfo decodes it.
+    [[ $want == 'Local path='* ]] && want=$(iconv -f CP932 -t UTF-8 <<<"$want")
     case $want in
       '#'*) ;;
       '!'*) if got=$(grep -m1 "^${want#!}=" <<<"$fields"); then
