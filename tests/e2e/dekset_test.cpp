@@ -1,6 +1,5 @@
 // DekSet worked from outside as a user would, and its shortcut routine called directly. Every
-// shortcut is read back: show command and hot key from its header here, the other fields by
-// lnkinfo (which misreads those two), run on a copy by the wrapper dekset_lnkinfo.sh afterwards.
+// shortcut is read back here and, after the test, by lnkinfo (see dekset_lnkinfo.sh).
 #include <windows.h>
 #include <shlobj.h>
 
@@ -12,6 +11,7 @@
 #include "platform/error_text.h"
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/shell_folders.h"
 #include "shortcut_maker/control_ids.h"
 #include "shortcut_maker/make_shortcut.h"
 #include "tests/support/driver.h"
@@ -26,8 +26,9 @@ using dekset::ShortcutRequest;
 constexpr wchar_t kTitle[] = L"DEKショートカット作成";
 constexpr wchar_t kCreated[] = L"ショートカットを作成しました";
 const std::wstring kLinkTmp = platform::TempFolder() + L"LinkTmp.lnk";  // what the routine writes first
-constexpr const wchar_t* kShellFolderKeys[] = {L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                                               L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+constexpr const wchar_t* kShellFolderKeys[] = {
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
 
 std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
     std::string out(text.size() * 4, '\0');
@@ -36,17 +37,17 @@ std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
     return out;
 }
 
-// Expects a shortcut file at `expected.linkPath` holding the other fields of `expected`.
+// Expects a shortcut file at `expected.linkPath` holding the other fields of `expected`. Under the
+// wrapper it leaves a copy and the lines lnkinfo must print for it ("name=value"; "!name": none).
 void ExpectLink(const ShortcutRequest& expected) {
     const std::optional<std::string> bytes = platform::ReadFileHead(expected.linkPath, 1 << 20);
-    // A ShellLinkHeader starts with its size, 0x4C; the show command is at 0x3C, the hot key at 0x40.
-    ASSERT_TRUE(bytes && bytes->size() >= 0x4C && bytes->starts_with(std::string("\x4C\0\0\0", 4))) << expected.linkPath;
+    // A ShellLinkHeader starts with its size, 0x4C; show command at 0x3C, hot key at 0x40 (lnkinfo misreads both).
+    ASSERT_TRUE(bytes && bytes->starts_with(std::string("\x4C\0\0\0", 4))) << expected.linkPath;
     int32_t header[2] = {};  // the hot key is followed by two bytes that must be 0
     bytes->copy(reinterpret_cast<char*>(header), sizeof header, 0x3C);
     EXPECT_EQ(header[0], expected.showCommand) << expected.linkPath;
     EXPECT_EQ(header[1], expected.hotKey) << expected.linkPath;
-    // For the wrapper: a copy, and the lines lnkinfo must print ("name=value"; "!name": not at all).
-    // It reads the local path in the ANSI code page (932), so that line is written in it.
+    // lnkinfo reads the local path in the ANSI code page (932): that line is written in it.
     wchar_t folder[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"DEK_LNK_EVIDENCE", folder, MAX_PATH)) return;
     static int count = 0;
@@ -54,10 +55,9 @@ void ExpectLink(const ShortcutRequest& expected) {
     auto line = [](const std::string& field, const std::wstring& value, UINT codePage = CP_UTF8) {
         return (value.empty() ? std::string("!") + field : field + "=" + Encode(value, codePage)) + "\n";
     };
-    const std::string lines = "# " + Encode(expected.linkPath) + "\n" + line("Local path", expected.target, 932) +
-                              line("Working directory", expected.workingFolder) +
-                              line("Command line arguments", expected.arguments) + line("Icon location", expected.iconFile) +
-                              "Icon index=" + std::to_string(expected.iconIndex) + "\n";
+    std::string lines = "# " + Encode(expected.linkPath) + "\n" + line("Local path", expected.target, 932);
+    lines += line("Working directory", expected.workingFolder) + line("Command line arguments", expected.arguments);
+    lines += line("Icon location", expected.iconFile) + "Icon index=" + std::to_string(expected.iconIndex) + "\n";
     EXPECT_TRUE(CopyFileW(expected.linkPath.c_str(), (copy + L".lnk").c_str(), FALSE) &&
                 platform::WriteWholeFile(copy + L".expect", lines) == ERROR_SUCCESS) << expected.linkPath;
 }
@@ -86,7 +86,6 @@ struct DekSet : ProgramFolder {
           form(program.WaitForWindow(kTitle, dekset::kWindowClass)) {}
 
     HWND Control(int id) const { return GetDlgItem(form, id); }
-    std::wstring Field() const { return WindowText(Control(dekset::Combo1)); }
     // Typing replaces the field's text without choosing from the list.
     void Type(const std::wstring& text) const {
         SendMessageW(Control(dekset::Combo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -114,16 +113,15 @@ struct DekSet : ProgramFolder {
             buttons += IsWindowVisible(child) && lstrcmpiW(ClassNameOf(child).c_str(), L"Button") == 0;
         }
         EXPECT_EQ(WindowText(box), kTitle);
-        EXPECT_EQ(icons, text == kCreated ? 0 : 1) << testing::PrintToString(text);
-        EXPECT_EQ(buttons, 1);
+        EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
         Click(FindControlByText(box, L"OK"));
         EXPECT_TRUE(SettlesWithoutBox());
         return text;
     }
-    // Presses create and expects the success box and this maker's shortcut in `folder`.
-    void ExpectCreates(const std::wstring& folder, const std::wstring& name, const wchar_t* arguments) const {
+    // Presses create and expects the success box and this maker's shortcut at `link`.
+    void ExpectCreates(const std::wstring& link, const wchar_t* arguments) const {
         EXPECT_EQ(Create(), kCreated);
-        ExpectLink({folder + L"\\" + name + L".LNK", *this / L"Dek.exe", Path(), arguments, *this / L"Dek.exe"});
+        ExpectLink({link, *this / L"Dek.exe", Path(), arguments, *this / L"Dek.exe"});
     }
 
     RunningProgram program;
@@ -132,14 +130,13 @@ struct DekSet : ProgramFolder {
 
 TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFoldersOrSaysWhyNot) {
     DekSet dekset(L"デコ 한글 é");
-    HWND form = dekset.form;
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(dekset.form, nullptr);
     // Shown with a fixed frame with a close box only, centred.
     const LONG_PTR frameStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
-    EXPECT_EQ(GetWindowLongPtrW(form, GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(ClientSize(form).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
-    EXPECT_EQ(ClientSize(form).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
-    const RECT frame = WindowRectOf(form);
+    EXPECT_EQ(GetWindowLongPtrW(dekset.form, GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(ClientSize(dekset.form).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
+    EXPECT_EQ(ClientSize(dekset.form).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
+    const RECT frame = WindowRectOf(dekset.form);
     EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     // The child windows in keyboard order, all enabled; the Startup entry and the normal start chosen.
@@ -149,7 +146,7 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
         {dekset::Combo1, L"スタートアップ", true},                   {Option1(0), L"通常起動", true},
         {Option1(1), L"最小化状態で起動(-s)", false},               {Option1(2), L"ランダム変更のみ(-e)", false},
     };
-    HWND child = GetWindow(form, GW_CHILD);
+    HWND child = GetWindow(dekset.form, GW_CHILD);
     for (const auto& [id, caption, tabStop] : controls) {
         ASSERT_EQ(GetDlgCtrlID(child), id);
         EXPECT_EQ(WindowText(child), caption) << id;
@@ -164,20 +161,18 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
     const std::wstring root = dekset.Path().substr(0, 3) + L"Dek通常起動.LNK";
     const ShellFolderRedirect startupRedirect(L"Startup", startup), desktopRedirect(L"Desktop", desktop);
     ASSERT_TRUE(platform::CreateFolder(desktop));
-    DeleteFileW(root.c_str());
-    DeleteFileW(kLinkTmp.c_str());
+    for (const std::wstring& stale : {root, kLinkTmp}) DeleteFileW(stale.c_str());
     // A Startup folder the shell cannot find is reported like any failure, and nothing is written.
-    LPITEMIDLIST none = nullptr;
-    const HRESULT lost = SHGetSpecialFolderLocation(nullptr, CSIDL_STARTUP, &none);
+    const HRESULT lost = platform::SpecialFolderPath(nullptr, CSIDL_STARTUP).result;
     EXPECT_EQ(dekset.Create(), platform::ErrorTextOfResult(lost) + L"\r" + std::to_wstring(lost));
     EXPECT_FALSE(Exists(root) || Exists(kLinkTmp));
     ASSERT_TRUE(platform::CreateFolder(startup));
-    dekset.ExpectCreates(startup, L"Dek通常起動", L"");
+    dekset.ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
     // The hidden start onto the desktop, chosen with the arrow key in the field.
     Click(dekset.Control(Option1(1)));
     PostMessageW(FindWindowExW(dekset.Control(dekset::Combo1), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
-    ASSERT_TRUE(WaitFor([&] { return dekset.Field() == L"デスクトップ"; }));
-    dekset.ExpectCreates(desktop, L"Dek最小化状態で起動", L"-s");
+    ASSERT_TRUE(WaitFor([&] { return WindowText(dekset.Control(dekset::Combo1)) == L"デスクトップ"; }));
+    dekset.ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
 
     // The browser fills the field only with a folder it confirmed: on OK, the one it opened on.
     for (const int button : {IDCANCEL, IDOK}) {
@@ -186,7 +181,7 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
         ASSERT_NE(FindControlByText(browser, L"ショートカットを作成するフォルダ"), nullptr);
         Click(GetDlgItem(browser, button));
         ASSERT_TRUE(dekset.SettlesWithoutBox());
-        EXPECT_EQ(dekset.Field(), button == IDOK ? desktop : L"デスクトップ");
+        EXPECT_EQ(WindowText(dekset.Control(dekset::Combo1)), button == IDOK ? desktop : L"デスクトップ");
     }
 
     // A typed folder: missing; with one trailing "\", replacing what had the name; with two.
@@ -196,43 +191,38 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
     EXPECT_EQ(dekset.Create(), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
     WriteFile(link, "an older file");
     dekset.Type(typed + L"\\");
-    dekset.ExpectCreates(typed, L"Dekランダム変更のみ", L"-e");
+    dekset.ExpectCreates(link, L"-e");
     ASSERT_TRUE(DeleteFileW(link.c_str()));
     dekset.Type(typed + L"\\\\");
-    dekset.ExpectCreates(typed, L"Dekランダム変更のみ", L"-e");
+    dekset.ExpectCreates(link, L"-e");
 
     Click(dekset.Control(dekset::Command6));
     EXPECT_EQ(dekset.program.WaitForExit(), 0u);
-    EXPECT_FALSE(Exists(kLinkTmp));
 }
 
-// The routine's result when it showed no box; a box (closed at once) gives nullopt.
-std::optional<bool> MakeShortcutWithoutBox(const ShortcutRequest& request) {
-    static bool boxShown;
-    boxShown = false;
-    auto closeBox = [](int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
-        boxShown = boxShown || code == HCBT_ACTIVATE;
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    };
-    const HHOOK hook = SetWindowsHookExW(WH_CBT, closeBox, nullptr, GetCurrentThreadId());
-    const bool made = dekset::MakeShortcut(nullptr, request);
-    UnhookWindowsHookEx(hook);
-    return boxShown ? std::nullopt : std::optional(made);
+// Whether a box was shown on this thread since it was last cleared; each is closed at once.
+bool boxShown = false;
+LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
+    boxShown = boxShown || code == HCBT_ACTIVATE;
+    if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST(ShortcutFile, EmptyTextsGiveFalseSilentlyAndEveryFieldGivenReachesTheFile) {
     ProgramFolder folder(L"shortcut file", L"Dek.exe");
     DeleteFileW(kLinkTmp.c_str());
-    const ShortcutRequest full = {folder / L"full.lnk", folder.Exe(), folder / L"作業", L"-s \"two words\"", folder.Exe(), 3,
-                                  SW_SHOWMINNOACTIVE, MAKEWORD('D', 2 | 4)};  // Ctrl+Alt+D
+    const ShortcutRequest full = {folder / L"full.lnk", folder.Exe(), folder / L"作業", L"-s \"two words\"",
+                                  folder.Exe(), 3, SW_SHOWMINNOACTIVE, MAKEWORD('D', 2 | 4)};  // Ctrl+Alt+D
     ShortcutRequest noTarget = full, noLink = full;
     noTarget.target = noLink.linkPath = L"";
-    EXPECT_EQ(MakeShortcutWithoutBox(noTarget), false);
-    EXPECT_EQ(MakeShortcutWithoutBox(noLink), false);
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, CloseAnyBox, nullptr, GetCurrentThreadId());
+    EXPECT_FALSE(dekset::MakeShortcut(nullptr, noTarget));
+    EXPECT_FALSE(dekset::MakeShortcut(nullptr, noLink));
     EXPECT_FALSE(Exists(full.linkPath) || Exists(kLinkTmp));
     ASSERT_TRUE(platform::CreateFolder(full.workingFolder));
-    EXPECT_EQ(MakeShortcutWithoutBox(full), true);
+    EXPECT_TRUE(dekset::MakeShortcut(nullptr, full));
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(boxShown);
     ExpectLink(full);
     EXPECT_FALSE(Exists(kLinkTmp));
 }
