@@ -3,7 +3,8 @@
 # Runs the test under Wine, then reads every shortcut it handed over in $DEK_LNK_EVIDENCE
 # (<n>.lnk beside <n>.expect) with lnkinfo (Debian's liblnk-utils), which shares no code with
 # Windows or Wine. An expect line "name=value" must be printed exactly so, "!name" not at all;
-# a line "# <path>" names the shortcut.
+# a line "# <path>" names the shortcut. The "Local path" line is in code page 932, as the link
+# stores that path; every other line is UTF-8.
 set -uo pipefail
 wine_run=$1
 shift
@@ -31,6 +32,7 @@ for expect in "$evidence"/*.expect; do
   # The "<tab>Name<tabs>: value" lines of the link information, as "Name=value".
   fields=$(sed -n 's/^\t\([^\t]\+\)\t\+: \?\(.*\)$/\1=\2/p' <<<"$info")
   while IFS= read -r want; do
+    [[ $want == 'Local path='* ]] && want=$(iconv -f CP932 -t UTF-8 <<<"$want")
     case $want in
       '#'*) ;;
       '!'*) if got=$(grep -m1 "^${want#!}=" <<<"$fields"); then

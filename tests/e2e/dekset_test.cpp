@@ -1,16 +1,19 @@
-// DekSet worked from outside, as a user would: its window, the shortcuts it writes and the
-// boxes it shows. Every shortcut is checked by its header and by lnkinfo (see dekset_links.h).
-#include <gtest/gtest.h>
+// DekSet worked from outside as a user would, and its shortcut routine called directly. Every
+// shortcut is read back here and, after the test, by lnkinfo (see dekset_lnkinfo.sh).
+#include <windows.h>
 #include <shlobj.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <string>
 
 #include "platform/dpi.h"
 #include "platform/error_text.h"
 #include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/shell_folders.h"
 #include "shortcut_maker/control_ids.h"
-#include "tests/e2e/dekset_links.h"
+#include "shortcut_maker/make_shortcut.h"
 #include "tests/support/driver.h"
 #include "tests/support/program_folder.h"
 
@@ -18,207 +21,210 @@ namespace {
 
 using namespace dektest;
 using dekset::Option1;
+using dekset::ShortcutRequest;
 
 constexpr wchar_t kTitle[] = L"DEKショートカット作成";
 constexpr wchar_t kCreated[] = L"ショートカットを作成しました";
+const std::wstring kLinkTmp = platform::TempFolder() + L"LinkTmp.lnk";  // what the routine writes first
+constexpr const wchar_t* kShellFolderKeys[] = {
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
 
-// A program folder holding DekSet.exe with Dek.exe beside it.
-struct MakerFolder : ProgramFolder {
-    explicit MakerFolder(std::wstring_view name) : ProgramFolder(name, L"DekSet.exe") { AddProgram(L"Dek.exe"); }
+std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
+    std::string out(text.size() * 4, '\0');
+    out.resize(static_cast<size_t>(WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()),
+                                                       out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
+    return out;
+}
+
+// Expects a shortcut file at `expected.linkPath` holding the other fields of `expected`. Under the
+// wrapper it leaves a copy and the lines lnkinfo must print for it ("name=value"; "!name": none).
+void ExpectLink(const ShortcutRequest& expected) {
+    const std::optional<std::string> bytes = platform::ReadFileHead(expected.linkPath, 1 << 20);
+    // A ShellLinkHeader starts with its size, 0x4C; show command at 0x3C, hot key at 0x40 (lnkinfo misreads both).
+    ASSERT_TRUE(bytes && bytes->starts_with(std::string("\x4C\0\0\0", 4))) << expected.linkPath;
+    int32_t header[2] = {};  // the hot key is followed by two bytes that must be 0
+    bytes->copy(reinterpret_cast<char*>(header), sizeof header, 0x3C);
+    EXPECT_EQ(header[0], expected.showCommand) << expected.linkPath;
+    EXPECT_EQ(header[1], expected.hotKey) << expected.linkPath;
+    // lnkinfo reads the local path in the ANSI code page (932): that line is written in it.
+    wchar_t folder[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"DEK_LNK_EVIDENCE", folder, MAX_PATH)) return;
+    static int count = 0;
+    const std::wstring copy = folder + (L"\\" + std::to_wstring(++count));
+    auto line = [](const std::string& field, const std::wstring& value, UINT codePage = CP_UTF8) {
+        return (value.empty() ? std::string("!") + field : field + "=" + Encode(value, codePage)) + "\n";
+    };
+    std::string lines = "# " + Encode(expected.linkPath) + "\n" + line("Local path", expected.target, 932);
+    lines += line("Working directory", expected.workingFolder) + line("Command line arguments", expected.arguments);
+    lines += line("Icon location", expected.iconFile) + "Icon index=" + std::to_string(expected.iconIndex) + "\n";
+    EXPECT_TRUE(CopyFileW(expected.linkPath.c_str(), (copy + L".lnk").c_str(), FALSE) &&
+                platform::WriteWholeFile(copy + L".expect", lines) == ERROR_SUCCESS) << expected.linkPath;
+}
+
+// Points a per-user shell folder ("Desktop", "Startup") at another path while it lives.
+struct ShellFolderRedirect {
+    ShellFolderRedirect(const wchar_t* name, const std::wstring& path) : name(name) {
+        for (int key : {0, 1}) saved[key] = platform::ReadRegString(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
+        for (int key : {0, 1}) Write(key, path);
+    }
+    ~ShellFolderRedirect() { for (int key : {0, 1}) Write(key, saved[key]); }
+    void Write(int key, const std::optional<std::wstring>& value) const {
+        if (!value) RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
+        if (value) RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name, key == 0 ? REG_EXPAND_SZ : REG_SZ,
+                                   value->c_str(), static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+    }
+    const wchar_t* name;
+    std::optional<std::wstring> saved[2];  // under User Shell Folders and Shell Folders
 };
 
-// DekSet started from a maker folder, with its window.
-struct DekSet {
-    explicit DekSet(const MakerFolder& maker)
-        : folder(maker.Path()), program(maker.Exe(), L"", folder), form(program.WaitForWindow(kTitle, dekset::kWindowClass)) {}
-
+// DekSet.exe with Dek.exe beside it in a fresh program folder, started, with its window.
+struct DekSet : ProgramFolder {
+    explicit DekSet(std::wstring_view name)
+        : ProgramFolder(name, L"DekSet.exe"), program((AddProgram(L"Dek.exe"), Exe()), L"", Path()),
+          form(program.WaitForWindow(kTitle, dekset::kWindowClass)) {}
     HWND Control(int id) const { return GetDlgItem(form, id); }
-    std::wstring FieldText() const { return WindowText(Control(dekset::Combo1)); }
-    // Typing replaces the text of Combo1 without choosing from its list.
+    // Typing replaces the field's text without choosing from the list.
     void Type(const std::wstring& text) const {
         SendMessageW(Control(dekset::Combo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    void ChooseMode(int option) const {
-        Click(Control(Option1(option)));
-        WaitFor([&] { return IsChecked(Control(Option1(option))); });
-    }
-
-    bool AnyDialog() const {
-        return std::ranges::any_of(program.TopLevelWindows(), [](HWND hwnd) { return ClassNameOf(hwnd) == L"#32770"; });
-    }
-    // True when, the box gone and the program's handler run to its end, no other box follows.
+    // True when the box is gone and, once DekSet has handled a message after it, none followed.
     bool SettlesWithoutBox() const {
-        if (!WaitFor([&] { return !AnyDialog(); })) return false;
+        auto anyBox = [&] {
+            return std::ranges::any_of(program.TopLevelWindows(), [](HWND w) { return ClassNameOf(w) == L"#32770"; });
+        };
+        if (!WaitFor([&] { return !anyBox(); })) return false;
         DWORD_PTR result = 0;
         SendMessageTimeoutW(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
-        return !AnyDialog();
+        return !anyBox();
     }
-
-    // Presses create and answers the box it brings, expected with the program's title, OK only, an
-    // icon for an error and none otherwise, and no box after it. Its text.
-    std::wstring Create(bool error) const {
+    // Presses create and answers its one box: the program's title, OK only, an icon unless it tells of success.
+    std::wstring Create() const {
         Click(Control(dekset::Command5));
         HWND box = program.WaitForMessageBox();
-        EXPECT_NE(box, nullptr);
-        if (!box) return L"";
-        EXPECT_EQ(WindowText(box), kTitle);
+        if (!box) return L"(no box)";
+        const std::wstring text = MessageBoxText(box);
         int icons = 0, buttons = 0;
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            const std::wstring kind = IsWindowVisible(child) ? ClassNameOf(child) : L"";
-            icons += kind == L"Static" && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-                     SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            buttons += CompareStringOrdinal(kind.c_str(), -1, L"Button", -1, TRUE) == CSTR_EQUAL;
+            icons += IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0;
+            buttons += IsWindowVisible(child) && lstrcmpiW(ClassNameOf(child).c_str(), L"Button") == 0;
         }
-        EXPECT_EQ(icons, error ? 1 : 0);
-        EXPECT_EQ(buttons, 1);
-        const std::wstring text = MessageBoxText(box);
+        EXPECT_EQ(WindowText(box), kTitle);
+        EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
         Click(FindControlByText(box, L"OK"));
         EXPECT_TRUE(SettlesWithoutBox());
         return text;
     }
     // Presses create and expects the success box and this maker's shortcut at `link`.
-    void ExpectCreates(const std::wstring& link, const std::wstring& arguments) const {
-        EXPECT_EQ(Create(false), kCreated);
-        ExpectLink(link, DekSetLink(folder, arguments));
+    void ExpectCreates(const std::wstring& link, const wchar_t* arguments) const {
+        EXPECT_EQ(Create(), kCreated);
+        ExpectLink({link, *this / L"Dek.exe", Path(), arguments, *this / L"Dek.exe"});
     }
 
-    std::wstring folder;
     RunningProgram program;
     HWND form;
 };
 
-TEST(DekSetWindow, OpensCentredAsLaidOutBrowsesForAFolderAndCloses) {
-    MakerFolder maker(L"window");
-    DekSet dekset(maker);
-    HWND form = dekset.form;
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(IsWindowVisible(form));
-    // A fixed frame with a close box only.
-    const LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_CAPTION | WS_SYSMENU);
-
-    const int dpi = platform::SystemDpi();
-    auto px = [dpi](int twips) { return platform::TwipsToPixels(twips, dpi); };
-    EXPECT_EQ(ClientSize(form).cx, px(6630));
-    EXPECT_EQ(ClientSize(form).cy, px(1575));
-    const RECT frame = WindowRectOf(form);
-    EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2, 1);
-    EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 1);
-
-    // In keyboard order; a height of 0: a combo box's closed height follows its font.
-    const struct {
-        int id;
-        const wchar_t* caption;
-        int left, top, width, height;
-        bool tabStop;
-    } controls[] = {
-        {dekset::Label2, L"ショートカットを作成するフォルダ", 120, 120, 2475, 180, false},
-        {dekset::Command2, L"...", 6240, 360, 255, 255, true},
-        {dekset::Command5, L"ショートカット作成", 3360, 1200, 1815, 255, true},
-        {dekset::Command6, L"終了", 5280, 1200, 1215, 255, true},
-        {dekset::Combo1, L"スタートアップ", 120, 360, 6015, 0, true},
-        {Option1(0), L"通常起動", 120, 720, 2655, 255, true},
-        {Option1(1), L"最小化状態で起動(-s)", 120, 960, 2655, 255, false},
-        {Option1(2), L"ランダム変更のみ(-e)", 120, 1200, 2655, 255, false},
+TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFoldersOrSaysWhyNot) {
+    DekSet dekset(L"デコ 한글 é");
+    ASSERT_NE(dekset.form, nullptr);
+    // Shown with a fixed frame with a close box only, centred; the label no narrower than laid out.
+    const LONG_PTR frameStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+    EXPECT_EQ(GetWindowLongPtrW(dekset.form, GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(ClientSize(dekset.form).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
+    EXPECT_EQ(ClientSize(dekset.form).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
+    EXPECT_GE(ClientSize(dekset.Control(dekset::Label2)).cx, platform::TwipsToPixels(2475, platform::SystemDpi()));
+    const RECT frame = WindowRectOf(dekset.form);
+    EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1);
+    EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
+    // The child windows in keyboard order, all enabled; the Startup entry (of two) and the normal start chosen.
+    const std::tuple<int, const wchar_t*, bool> controls[] = {
+        {dekset::Label2, L"ショートカットを作成するフォルダ", false}, {dekset::Command2, L"...", true},
+        {dekset::Command5, L"ショートカット作成", true},            {dekset::Command6, L"終了", true},
+        {dekset::Combo1, L"スタートアップ", true},                   {Option1(0), L"通常起動", true},
+        {Option1(1), L"最小化状態で起動(-s)", false},               {Option1(2), L"ランダム変更のみ(-e)", false},
     };
-    HWND child = GetWindow(form, GW_CHILD);
-    for (const auto& c : controls) {
-        ASSERT_NE(child, nullptr) << c.id;
-        EXPECT_EQ(GetDlgCtrlID(child), c.id);
+    HWND child = GetWindow(dekset.form, GW_CHILD);
+    for (const auto& [id, caption, tabStop] : controls) {
+        ASSERT_EQ(GetDlgCtrlID(child), id);
+        EXPECT_EQ(WindowText(child), caption) << id;
+        EXPECT_EQ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) != 0, tabStop) << id;
+        EXPECT_TRUE(IsEnabled(child)) << id;
+        EXPECT_EQ(IsChecked(child), id == Option1(0)) << id;
         child = GetWindow(child, GW_HWNDNEXT);
-        HWND control = dekset.Control(c.id);
-        EXPECT_EQ(WindowText(control), c.caption) << c.id;
-        RECT r = WindowRectOf(control);
-        MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, px(c.left)) << c.id;
-        EXPECT_EQ(r.top, px(c.top)) << c.id;
-        // The label may grow to the right to hold its caption on one line.
-        const int width = r.right - r.left;
-        EXPECT_TRUE(c.id == dekset::Label2 ? width >= px(c.width) : width == px(c.width)) << c.id << ": " << width;
-        EXPECT_TRUE(!c.height || r.bottom - r.top == px(c.height)) << c.id << ": " << r.bottom - r.top;
-        EXPECT_EQ((GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0, c.tabStop) << c.id;
-        EXPECT_TRUE(IsEnabled(control)) << c.id;
-        EXPECT_EQ(IsChecked(control), c.id == Option1(0)) << c.id;
     }
-    // Its list's two entries: the first chosen (its text shown), the second reached by the arrow key.
+    EXPECT_EQ(child, nullptr);
     EXPECT_EQ(SendMessageW(dekset.Control(dekset::Combo1), CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(ComboSelection(dekset.Control(dekset::Combo1)), 0);
+
+    const std::wstring startup = dekset / L"Startup", desktop = dekset / L"Desktop", typed = dekset / L"リンク Ünï";
+    const std::wstring root = dekset.Path().substr(0, 3) + L"Dek通常起動.LNK";
+    const ShellFolderRedirect startupRedirect(L"Startup", startup), desktopRedirect(L"Desktop", desktop);
+    ASSERT_TRUE(platform::CreateFolder(desktop));
+    for (const std::wstring& stale : {root, kLinkTmp}) DeleteFileW(stale.c_str());
+    // A Startup folder the shell cannot find is reported like any failure, and nothing is written.
+    const HRESULT lost = platform::SpecialFolderPath(nullptr, CSIDL_STARTUP).result;
+    EXPECT_EQ(dekset.Create(), platform::ErrorTextOfResult(lost) + L"\r" + std::to_wstring(lost));
+    EXPECT_FALSE(Exists(root) || Exists(kLinkTmp));
+    ASSERT_TRUE(platform::CreateFolder(startup));
+    dekset.ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
+    // The hidden start onto the desktop, chosen with the arrow key in the field.
+    Click(dekset.Control(Option1(1)));
+    PostMessageW(FindWindowExW(dekset.Control(dekset::Combo1), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(dekset.Control(dekset::Combo1)) == L"デスクトップ"; }));
+    dekset.ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
 
     // The browser fills the field only with a folder it confirmed: on OK, the one it opened on.
     for (const int button : {IDCANCEL, IDOK}) {
         Click(dekset.Control(dekset::Command2));
         HWND browser = dekset.program.WaitForMessageBox();
-        ASSERT_NE(browser, nullptr);
-        EXPECT_NE(FindControlByText(browser, L"ショートカットを作成するフォルダ"), nullptr);
+        ASSERT_NE(FindControlByText(browser, L"ショートカットを作成するフォルダ"), nullptr);
         Click(GetDlgItem(browser, button));
         ASSERT_TRUE(dekset.SettlesWithoutBox());
-        EXPECT_EQ(dekset.FieldText(), button == IDOK ? ShellFolder(CSIDL_DESKTOPDIRECTORY) : L"スタートアップ");
+        EXPECT_EQ(WindowText(dekset.Control(dekset::Combo1)), button == IDOK ? desktop : L"デスクトップ");
     }
 
-    PostMessageW(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(dekset.program.WaitForExit(), 0u);
-}
-
-TEST(DekSetShortcuts, CreatingAtOnceWritesIntoStartupAndTheHiddenStartGoesOntoTheChosenDesktop) {
-    MakerFolder maker(L"デコ special");
-    const std::wstring startup = maker / L"Startup", desktop = maker / L"Desktop";
-    ASSERT_TRUE(platform::CreateFolder(startup) && platform::CreateFolder(desktop));
-    ShellFolderRedirect startupRedirect(L"Startup", startup), desktopRedirect(L"Desktop", desktop);
-
-    DekSet dekset(maker);
-    ASSERT_NE(dekset.form, nullptr);
-    dekset.ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
-    dekset.ChooseMode(1);
-    // The arrow key in the field chooses the list's next entry.
-    HWND edit = FindWindowExW(dekset.Control(dekset::Combo1), nullptr, L"Edit", nullptr);
-    PostMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
-    ASSERT_TRUE(WaitFor([&] { return dekset.FieldText() == L"デスクトップ"; }));
-    dekset.ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
-}
-
-TEST(DekSetShortcuts, ATypedFolderMissingThenWithOneAndTwoTrailingSeparatorsAndASecondRunReplacing) {
-    MakerFolder first(L"typed"), second(L"두 번째 é");
-    const std::wstring typed = first / L"リンク 한글 Ünï", link = typed + L"\\Dekランダム変更のみ.LNK";
-    {
-        DekSet dekset(first);
-        ASSERT_NE(dekset.form, nullptr);
-        dekset.ChooseMode(2);
-        dekset.Type(typed);
-        EXPECT_EQ(dekset.Create(true), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
-        EXPECT_FALSE(Exists(typed));
-        // The window stays for another try.
-        ASSERT_TRUE(platform::CreateFolder(typed));
-        dekset.Type(typed + L"\\");
-        dekset.ExpectCreates(link, L"-e");
-        Click(dekset.Control(dekset::Command6));
-        EXPECT_EQ(dekset.program.WaitForExit(), 0u);
-    }
-    // Another maker's shortcut of the same name replaces it without asking.
-    DekSet dekset(second);
-    ASSERT_NE(dekset.form, nullptr);
-    dekset.ChooseMode(2);
+    // A typed folder: missing; with one trailing "\", replacing what had the name; with two.
+    const std::wstring link = typed + L"\\Dekランダム変更のみ.LNK";
+    Click(dekset.Control(Option1(2)));
+    dekset.Type(typed);
+    EXPECT_EQ(dekset.Create(), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
+    WriteFile(link, "an older file");
+    dekset.Type(typed + L"\\");
+    dekset.ExpectCreates(link, L"-e");
+    ASSERT_TRUE(DeleteFileW(link.c_str()));
     dekset.Type(typed + L"\\\\");
     dekset.ExpectCreates(link, L"-e");
+
+    Click(dekset.Control(dekset::Command6));
+    EXPECT_EQ(dekset.program.WaitForExit(), 0u);
+    const DekSet another(L"close box");  // ended by its close box instead
+    PostMessageW(another.form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(another.program.WaitForExit(), 0u);
 }
 
-TEST(DekSetShortcuts, AStartupFolderThatCannotBeFoundIsReportedNotReplacedByTheDriveRoot) {
-    MakerFolder maker(L"lost startup");
-    ShellFolderRedirect redirect(L"Startup", maker / L"gone\\Startup");
-    ASSERT_TRUE(ShellFolder(CSIDL_STARTUP).empty());
-    const std::wstring root = maker.Path().substr(0, 3) + L"Dek通常起動.LNK";
-    const std::wstring temporary = platform::TempFolder() + L"LinkTmp.lnk";
-    DeleteFileW(root.c_str());
-    DeleteFileW(temporary.c_str());
+// A thread hook that notes any box shown on the thread and closes it at once.
+bool boxShown = false;
+LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
+    boxShown = boxShown || code == HCBT_ACTIVATE;
+    if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
-    DekSet dekset(maker);
-    ASSERT_NE(dekset.form, nullptr);
-    // The shell's description, a CR and its number.
-    const std::wstring text = dekset.Create(true);
-    const size_t cr = text.rfind(L'\r');
-    ASSERT_TRUE(cr != std::wstring::npos && cr > 0) << testing::PrintToString(text);
-    EXPECT_NE(std::stoll(text.substr(cr + 1)), 0);
-    EXPECT_FALSE(Exists(root));
-    EXPECT_FALSE(Exists(temporary));
+TEST(ShortcutFile, EmptyTextsGiveFalseSilentlyAndEveryFieldGivenReachesTheFile) {
+    ProgramFolder folder(L"shortcut file", L"Dek.exe");
+    DeleteFileW(kLinkTmp.c_str());
+    const ShortcutRequest full = {folder / L"full.lnk", folder.Exe(), folder / L"作業", L"-s \"two words\"",
+                                  folder.Exe(), 3, SW_SHOWMINNOACTIVE, MAKEWORD('D', 2 | 4)};  // Ctrl+Alt+D
+    ShortcutRequest noTarget = full, noLink = full;
+    noTarget.target = noLink.linkPath = L"";
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, CloseAnyBox, nullptr, GetCurrentThreadId());
+    EXPECT_FALSE(dekset::MakeShortcut(nullptr, noTarget) || dekset::MakeShortcut(nullptr, noLink));
+    EXPECT_FALSE(Exists(full.linkPath) || Exists(kLinkTmp));
+    EXPECT_TRUE(dekset::MakeShortcut(nullptr, full));
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(boxShown);
+    ExpectLink(full);
+    EXPECT_FALSE(Exists(kLinkTmp));
 }
 
 }  // namespace
