@@ -77,17 +77,15 @@ std::vector<HWND> RunningProgram::TopLevelWindows() const {
     return own;
 }
 
-HWND RunningProgram::FindWindow(std::wstring_view title, std::wstring_view className) const {
-    for (HWND hwnd : TopLevelWindows()) {
-        if (WindowText(hwnd) == title && (className.empty() || ClassNameOf(hwnd) == className)) return hwnd;
-    }
-    return nullptr;
-}
-
 HWND RunningProgram::WaitForWindow(std::wstring_view title, std::wstring_view className,
                                    std::chrono::milliseconds deadline) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindow(title, className)) != nullptr; }, deadline);
+    WaitFor([&] {
+        for (HWND hwnd : TopLevelWindows()) {
+            if (WindowText(hwnd) == title && (className.empty() || ClassNameOf(hwnd) == className)) found = hwnd;
+        }
+        return found != nullptr;
+    }, deadline);
     return found;
 }
 
@@ -131,11 +129,9 @@ std::wstring MessageBoxText(HWND box) {
 }
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
-void ClickMenuItem(HWND window, int id) { PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
-int ComboSelection(HWND comboBox) { return static_cast<int>(SendMessageW(comboBox, CB_GETCURSEL, 0, 0)); }
 
 std::vector<std::wstring> ListRows(HWND listBox) {
     std::vector<std::wstring> rows(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETCOUNT, 0, 0), 0)));

@@ -32,14 +32,10 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();
 
-    bool Started() const { return static_cast<bool>(process_); }
-    DWORD Id() const { return id_; }
-    HANDLE Process() const { return process_.get(); }
     bool HasExited() const;
     // The exit code once the process has ended within the deadline.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
     // A top-level window of this process by title (and class, when given), visible or not.
-    HWND FindWindow(std::wstring_view title, std::wstring_view className = {}) const;
     HWND WaitForWindow(std::wstring_view title, std::wstring_view className = {},
                        std::chrono::milliseconds deadline = kDeadline) const;
     // The first visible standard dialog (message box) of this process.
@@ -61,13 +57,11 @@ std::wstring MessageBoxText(HWND box);
 
 // Clicks asynchronously, as the user would: the test goes on while a modal loop may start.
 void Click(HWND button);
-void ClickMenuItem(HWND window, int id);
 bool IsEnabled(HWND control);
 bool IsChecked(HWND button);
 
 std::vector<std::wstring> ListRows(HWND listBox);
 int ListSelection(HWND listBox);
-int ComboSelection(HWND comboBox);
 
 // Client size in pixels, and the screen position of the window's top-left corner.
 SIZE ClientSize(HWND window);
