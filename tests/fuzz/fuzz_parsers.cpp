@@ -10,7 +10,7 @@
 #include "changer/collection/wall_rows.h"
 #include "changer/core/run_mode.h"
 #include "changer/core/settings.h"
-#include "changer/desktop/display_record.h"
+#include "changer/collection/display_record.h"
 #include "changer/dialogs/numeric_text.h"
 #include "shortcut_maker/shortcut_plan.h"
 

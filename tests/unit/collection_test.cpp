@@ -76,7 +76,7 @@ TEST(RandomPick, WholePartOfRTimesCountNeverThePlaceBeforeAndPlaceZeroCountsAsBe
         shelf.Fill({names.begin(), names.begin() + count});
         size_t used = 0;
         std::vector<int> picks;
-        auto draw = [&] { return draws.at(used++); };
+        auto draw = [&, &draws = draws] { return draws.at(used++); };
         while (picks.size() < expected.size()) picks.push_back(shelf.PickAtRandom(draw).value_or(-1));
         EXPECT_EQ(picks, expected) << count;
         EXPECT_EQ(used, draws.size()) << count;
