@@ -9,15 +9,13 @@
 #include "platform/pictures.h"
 #include "tests/support/program_folder.h"
 
-namespace {
-
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using dektest::ReadFile;
 using dektest::WriteFile;
 
 TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNamesOnly) {
-    dektest::ProgramFolder folder{L"files"};  // with Dek.exe in it
+    dektest::ProgramFolder folder{L"files", L"platform_tests.exe"};
     for (const wchar_t* name : {L"b.bmp", L"A.bmp", L"c.BMP", L"a2.jpg", L"壁紙.bmp", L"_x.bmp", L"hidden.bmp",
                                 L"system.bmp", L"night.scr", L"DAY.SCR", L"long name.scr", L"notes.scrx"}) {
         WriteFile(folder / name, "x");
@@ -25,14 +23,12 @@ TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNam
     SetFileAttributesW((folder / L"hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((folder / L"system.bmp").c_str(), FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(platform::CreateFolder(folder / L"folder.bmp"));
-    EXPECT_EQ(platform::ListFiles(folder.Path()),
-              (std::vector<std::wstring>{L"_x.bmp", L"A.bmp", L"a2.jpg", L"b.bmp", L"c.BMP", L"DAY.SCR", L"Dek.exe",
-                                         L"long name.scr", L"night.scr", L"notes.scrx", L"壁紙.bmp"}));
+    EXPECT_EQ(platform::ListFiles(folder.Path()), (std::vector<std::wstring>{L"_x.bmp", L"A.bmp", L"a2.jpg", L"b.bmp",
+        L"c.BMP", L"DAY.SCR", L"long name.scr", L"night.scr", L"notes.scrx", L"platform_tests.exe", L"壁紙.bmp"}));
     // "notes.scrx" has an 8.3 alias ending in .SCR; it is no screen saver.
     EXPECT_EQ(platform::ListFiles(folder.Path(), L".scr"),
               (std::vector<std::wstring>{L"DAY.SCR", L"long name.scr", L"night.scr"}));
     EXPECT_TRUE(platform::ListFiles(folder / L"missing").empty());
-
     const std::wstring longName = folder / L"long name.scr";
     EXPECT_EQ(platform::LookUpEntry(longName), platform::EntryKind::File);
     EXPECT_EQ(platform::LookUpEntry(folder / L"folder.bmp"), platform::EntryKind::Folder);
@@ -42,7 +38,7 @@ TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNam
     const std::wstring shortPath = platform::ShortPathOf(longName);
     EXPECT_TRUE(shortPath.find(L' ') == std::wstring::npos && shortPath.find(L'~') != std::wstring::npos) << shortPath;
     EXPECT_TRUE(platform::ShortPathOf(folder / L"gone.scr").empty());
-    // Over existing files: a copy of more than one buffer (the program), and a written text.
+    // Over existing files: a copy of more than one buffer (this program), and a written text.
     EXPECT_EQ(platform::CopyFileReplacing(folder.Exe(), folder / L"b.bmp"), ERROR_SUCCESS);
     EXPECT_EQ(platform::WriteWholeFile(longName, "MZ"), ERROR_SUCCESS);
     EXPECT_TRUE(ReadFile(folder / L"b.bmp") == ReadFile(folder.Exe()));
@@ -59,11 +55,10 @@ TEST(Files, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndNoTemporary) {
         GTEST_SKIP() << "No small disk mounted at full-disk beside the test program: mounting one needs root";
     }
     for (const auto& entry : fs::directory_iterator(disk)) fs::remove_all(entry.path());
-    const std::wstring target = disk + L"\\target.bmp", source = platform::TempFolder() + L"dek-large-source.bin";
+    const std::wstring target = disk + L"\\target.bmp", source = platform::ProgramFolder() + L"\\platform_tests.exe";
     WriteFile(target, "old content");
     WriteFile(disk + L"\\filler", std::string(1 << 20, 'f'));  // more than is left
     const std::string large(512 << 10, 'n');
-    WriteFile(source, large);
     const platform::Picture picture(256, 256, std::vector<uint8_t>(platform::Picture::Stride(256) * 256, 7));
     const std::pair<const char*, std::function<DWORD()>> writes[] = {
         {"copy", [&] { return platform::CopyFileReplacing(source, target); }},
@@ -74,7 +69,6 @@ TEST(Files, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndNoTemporary) {
         EXPECT_EQ(ReadFile(target).substr(0, 40), "old content") << how;
         EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 2) << how;
     }
-    fs::remove(source);
 }
 
 TEST(Files, AHeadIsReadUpToItsLimitFromAHugeFileAndNeverFromADeviceOrAFolder) {
@@ -93,5 +87,3 @@ TEST(Files, AHeadIsReadUpToItsLimitFromAHugeFileAndNeverFromADeviceOrAFolder) {
         EXPECT_EQ(platform::ReadFileHead(path, 64), std::nullopt) << path;
     }
 }
-
-}  // namespace

@@ -10,24 +10,12 @@
 using namespace platform;
 using namespace std::string_literals;
 
-namespace {
-
-std::string Little(uint32_t value, int bytes) {
-    std::string text;
-    for (int i = 0; i < bytes; ++i) text += static_cast<char>(value >> (8 * i));
-    return text;
-}
-std::string Big(uint32_t value, int bytes) {
-    const std::string little = Little(value, bytes);
-    return {little.rbegin(), little.rend()};
-}
-
-std::string SizeOf(const std::string& file) {
+static std::string Little(uint32_t value, int n) { return {reinterpret_cast<const char*>(&value), size_t(n)}; }
+static std::string Big(uint32_t value, int n) { const std::string t = Little(value, n); return {t.rbegin(), t.rend()}; }
+static std::string SizeOf(const std::string& file) {
     const auto size = ReadPictureSize([&](uint64_t at, size_t n) { return file.substr(std::min(at, file.size()), n); });
     return size ? std::to_string(size->width) + "x" + std::to_string(size->height) : "none";
 }
-
-}  // namespace
 
 TEST(PictureSize, FromTheHeadersOfBmpGifJpegAndPngAndNothingElse) {
     const std::string bmp = "BM" + std::string(12, '\0'), gif = "GIF89a" + Little(10, 2) + Little(10, 2);
@@ -51,9 +39,8 @@ TEST(PictureSize, FromTheHeadersOfBmpGifJpegAndPngAndNothingElse) {
         {"hello, this is no picture at all", "none"}, {"", "none"}};
     for (const auto& [file, size] : files) EXPECT_EQ(SizeOf(file), size) << file;
     // At most 16,384 pixels a side and 64 million in all.
-    const std::tuple<uint32_t, uint32_t, bool> sizes[] = {
-        {16384, 3906, true}, {8000, 8000, true}, {8001, 8000, false}, {16385, 1, false}, {1, 16385, false},
-        {0, 5, false}, {5, 0, false}};
+    const std::tuple<uint32_t, uint32_t, bool> sizes[] = {{16384, 3906, true}, {8000, 8000, true}, {8001, 8000, false},
+        {16385, 1, false}, {1, 16385, false}, {0, 5, false}, {5, 0, false}};
     for (const auto& [w, h, ok] : sizes) EXPECT_EQ(IsAcceptableSize({w, h}), ok) << w << "x" << h;
 }
 
