@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Measures which planted faults the test suite catches. For each fault of scripts/faults/ (or only
+# those named: "07", "07-interval-refuses-zero" or its .fault path) it plants the fault, rebuilds
+# both build trees incrementally, runs the native tests and then the Windows tests (each stopping at
+# the first failure), records the result and restores the file. Results:
+#   caught          a test failed (the first failing test is named)
+#   missed          every test passed
+#   not-applicable  the fault's find text does not occur exactly once in its file
+#   broken          the code does not build with the fault
+# The table goes to stdout and to build/faults/results.md, each fault's log beside it.
+# Needs a clean tree and a green suite (checked first). Usage: scripts/measure-faults.sh [fault ...]
+set -uo pipefail
+root=$(git rev-parse --show-toplevel) || exit 1
+cd "$root"
+build=${DEK_BUILD_DIR:-$root/build}
+out=$build/faults
+fault_tool() { python3 "$root/scripts/apply-fault.py" "$@"; }
+# The machine's cores are shared.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
+
+if [ -n "$(git status --porcelain)" ]; then
+  echo "The tree is not clean; commit or stash first:" >&2
+  git status --short >&2
+  exit 1
+fi
+
+faults=()
+if [ $# -eq 0 ]; then
+  faults=("$root"/scripts/faults/*.fault)
+else
+  for name in "$@"; do
+    name=${name%.fault}
+    name=${name##*/}
+    matches=("$root"/scripts/faults/"$name"*.fault)
+    if [ ! -f "${matches[0]}" ] || [ ${#matches[@]} -ne 1 ]; then
+      echo "No single fault named $name" >&2
+      exit 1
+    fi
+    faults+=("${matches[0]}")
+  done
+fi
+
+# The file a fault is planted in, while it is; every way out puts it back.
+planted=
+restore() {
+  if [ -n "$planted" ]; then
+    git checkout -- "$planted"
+    planted=
+  fi
+}
+trap restore EXIT
+trap 'echo; echo "Interrupted: restoring the tree." >&2; restore; exit 130' INT TERM
+
+build_both() {
+  "$root/scripts/build.sh" native && "$root/scripts/build.sh" win
+}
+
+# The first failing test of a ctest run's output, with how it failed ("name (Timeout)").
+first_failure() {
+  local line name how
+  line=$(grep -m1 -E 'Test +#[0-9]+: .*\*\*\*' "$1") || return 0
+  name=$(sed -E 's/.*Test +#[0-9]+: ([^ ]+).*/\1/' <<<"$line")
+  how=$(sed -E 's/.*\*\*\*([A-Za-z ]*[A-Za-z]).*/\1/' <<<"$line")
+  if [ "$how" = Failed ]; then echo "$name"; else echo "$name ($how)"; fi
+}
+
+# Runs the native tests, then the Windows tests; returns non-zero at the first failure.
+run_suite() {
+  ctest --test-dir "$build/native" -j2 --stop-on-failure || return 1
+  (
+    export WINEPREFIX=$build/win/wineprefix
+    source "$root/scripts/wine-env.sh"
+    ctest --test-dir "$build/win" -j1 --stop-on-failure
+  ) || return 1
+}
+
+mkdir -p "$out"
+started=$(date +%s)
+
+echo "== The clean suite first"
+if ! build_both >"$out/clean.log" 2>&1; then
+  echo "The unchanged code does not build; see $out/clean.log" >&2
+  exit 1
+fi
+if ! run_suite >>"$out/clean.log" 2>&1; then
+  echo "The suite is red without any fault ($(first_failure "$out/clean.log")); not measuring. See $out/clean.log" >&2
+  exit 1
+fi
+echo "   green ($(($(date +%s) - started)) s)"
+
+rows=()
+declare -A tally=()
+for fault in "${faults[@]}"; do
+  id=$(basename "$fault" .fault)
+  description=$(fault_tool describe "$fault") || exit 1
+  target=$(fault_tool file "$fault") || exit 1
+  log=$out/$id.log
+  fault_started=$(date +%s)
+  first=
+  planted=$target
+  if ! fault_tool apply "$fault" >"$log" 2>&1; then
+    planted=
+    result=not-applicable
+  elif ! build_both >>"$log" 2>&1; then
+    result=broken
+  elif run_suite >>"$log" 2>&1; then
+    result=missed
+  else
+    result=caught
+    first=$(first_failure "$log")
+    [ -n "$first" ] || first="(see $id.log)"
+  fi
+  restore
+  tally[$result]=$((${tally[$result]:-0} + 1))
+  echo "$id: $result${first:+ by $first} ($(($(date +%s) - fault_started)) s)"
+  rows+=("| $id | ${description//|/\\|} | $result | ${first//|/\\|} |")
+done
+
+# The build trees are left matching the restored sources.
+echo "== Rebuilding the unchanged code"
+build_both >"$out/final-build.log" 2>&1 || echo "The final rebuild failed; see $out/final-build.log" >&2
+(export WINEPREFIX=$build/win/wineprefix; wineserver -k 2>/dev/null || true)
+
+elapsed=$(($(date +%s) - started))
+{
+  echo "| Fault | Description | Result | First test that failed |"
+  echo "|---|---|---|---|"
+  printf '%s\n' "${rows[@]}"
+  echo
+  summary=
+  for result in caught missed not-applicable broken; do
+    summary+="${summary:+, }$result ${tally[$result]:-0}"
+  done
+  echo "${#rows[@]} faults: $summary. Measured in $((elapsed / 60)) min $((elapsed % 60)) s."
+} | tee "$out/results.md"
+echo "Written to $out/results.md"
