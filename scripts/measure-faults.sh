@@ -69,6 +69,10 @@ run_suite() {
   ctest --test-dir "$build/native" -j2 --stop-on-failure || return 1
   (
     export WINEPREFIX=$build/win/wineprefix
+    # A fresh server and desktop for every run: nothing a fault left behind reaches the next
+    # one, and a desktop that closed while Wine sat idle during a rebuild is not reused.
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
     source "$root/scripts/wine-env.sh"
     ctest --test-dir "$build/win" -j1 --stop-on-failure
   ) || return 1
