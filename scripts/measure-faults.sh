@@ -66,7 +66,7 @@ first_failure() {
 
 # Runs the native tests, then the Windows tests; returns non-zero at the first failure.
 run_suite() {
-  ctest --test-dir "$build/native" -j2 --stop-on-failure || return 1
+  ctest --test-dir "$build/native" -j2 --stop-on-failure --output-on-failure || return 1
   (
     export WINEPREFIX=$build/win/wineprefix
     # A fresh server and desktop for every run: nothing a fault left behind reaches the next
@@ -74,7 +74,7 @@ run_suite() {
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
     source "$root/scripts/wine-env.sh"
-    ctest --test-dir "$build/win" -j1 --stop-on-failure
+    ctest --test-dir "$build/win" -j1 --stop-on-failure --output-on-failure
   ) || return 1
 }
 
