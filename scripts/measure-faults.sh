@@ -9,7 +9,9 @@
 #   broken          the code does not build with the fault
 #   error           the suite did not run, twice (no test failed by name); see the fault's log
 # The table goes to stdout and to build/faults/results.md, each fault's log beside it.
-# Needs a clean tree and a green suite (checked first). Usage: scripts/measure-faults.sh [fault ...]
+# Needs a clean tree and a green suite (checked first). Each fault's Windows tests start from the
+# Wine prefix's registry and .ini files as the clean run left them, on a fresh Wine server.
+# Usage: scripts/measure-faults.sh [fault ...]
 set -uo pipefail
 root=$(git rev-parse --show-toplevel) || exit 1
 cd "$root"
@@ -49,8 +51,13 @@ restore() {
     planted=
   fi
 }
-trap restore EXIT
-trap 'echo; echo "Interrupted: restoring the tree." >&2; restore; exit 130' INT TERM
+# At the end, or on an interruption, the Wine prefix goes back to the clean run's state too.
+finish() {
+  restore
+  if [ -d "${snapshot:-}" ]; then restore_prefix; fi
+}
+trap finish EXIT
+trap 'echo; echo "Interrupted: restoring the tree." >&2; exit 130' INT TERM
 
 build_both() {
   "$root/scripts/build.sh" native && "$root/scripts/build.sh" win
@@ -65,22 +72,53 @@ first_failure() {
   if [ "$how" = Failed ]; then echo "$name"; else echo "$name ($how)"; fi
 }
 
+# What the programs and the tests may change for good in the Wine prefix: its registry and its
+# .ini files. Every fault's run starts from the state the clean run left, so that nothing one
+# fault wrote there (a value a test compares against, say) can hide or fake the next one's result.
+prefix=$build/win/wineprefix
+snapshot=$out/prefix-snapshot
+prefix_state=(system.reg user.reg userdef.reg drive_c/windows/system.ini drive_c/windows/win.ini)
+
+# The server writes the registry back to its files as it ends.
+stop_wine() {
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null
+  WINEPREFIX=$prefix wineserver -w 2>/dev/null
+}
+
+save_prefix() {
+  stop_wine
+  rm -rf "$snapshot"
+  for file in "${prefix_state[@]}"; do
+    [ -f "$prefix/$file" ] || continue
+    mkdir -p "$(dirname "$snapshot/$file")"
+    cp -p "$prefix/$file" "$snapshot/$file"
+  done
+}
+
+restore_prefix() {
+  stop_wine
+  [ -d "$snapshot" ] || return 0
+  for file in "${prefix_state[@]}"; do
+    if [ -f "$snapshot/$file" ]; then cp -p "$snapshot/$file" "$prefix/$file"; else rm -f "$prefix/$file"; fi
+  done
+}
+
 # Runs the native tests, then the Windows tests; returns non-zero at the first failure.
 run_suite() {
   # One at a time, so that the same fault always names the same first failure.
   ctest --test-dir "$build/native" -j1 --stop-on-failure --output-on-failure || return 1
+  # A fresh server and desktop for every run as well: no process a fault left behind reaches the
+  # next run, and a desktop that closed while Wine sat idle during a rebuild is not reused.
+  restore_prefix
   (
-    export WINEPREFIX=$build/win/wineprefix
-    # A fresh server and desktop for every run: nothing a fault left behind reaches the next
-    # one, and a desktop that closed while Wine sat idle during a rebuild is not reused.
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
+    export WINEPREFIX=$prefix
     source "$root/scripts/wine-env.sh"
     ctest --test-dir "$build/win" -j1 --stop-on-failure --output-on-failure
   ) || return 1
 }
 
 mkdir -p "$out"
+rm -rf "$snapshot"
 started=$(date +%s)
 
 echo "== The clean suite first"
@@ -93,6 +131,7 @@ if ! run_suite >>"$out/clean.log" 2>&1; then
   exit 1
 fi
 echo "   green ($(($(date +%s) - started)) s)"
+save_prefix
 
 rows=()
 declare -A tally=()
@@ -135,7 +174,6 @@ done
 # The build trees are left matching the restored sources.
 echo "== Rebuilding the unchanged code"
 build_both >"$out/final-build.log" 2>&1 || echo "The final rebuild failed; see $out/final-build.log" >&2
-(export WINEPREFIX=$build/win/wineprefix; wineserver -k 2>/dev/null || true)
 
 elapsed=$(($(date +%s) - started))
 {
