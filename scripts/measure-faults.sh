@@ -57,7 +57,9 @@ finish() {
   if [ -d "${snapshot:-}" ]; then restore_prefix; fi
 }
 trap finish EXIT
-trap 'echo; echo "Interrupted: restoring the tree." >&2; exit 130' INT TERM
+# Said on the script's own error output (fd 3), also while a step's output goes to a log.
+exec 3>&2
+trap 'echo "Interrupted: restoring the tree." >&3; exit 130' INT TERM
 
 build_both() {
   "$root/scripts/build.sh" native && "$root/scripts/build.sh" win
