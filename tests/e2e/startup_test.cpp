@@ -1,4 +1,4 @@
-// Dek started as a program: the one-shot run, and a start that cannot prepare its folders.
+// Dek started as a program for its one-shot run.
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
@@ -38,16 +38,6 @@ TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     SetDesktopValue(L"Wallpaper", L"untouched");
     EXPECT_EQ(Dek(empty, L"-e").program.WaitForExit(), 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
-}
-
-// A folder that cannot be prepared ends the program with an exit code that says so.
-TEST_F(Startup, APlainFileWhereAFolderBelongsEndsTheProgramWithAFailure) {
-    ProgramFolder folder(L"blocked");
-    WriteFile(folder.Dat(), "not a folder");
-    Dek dek(folder);
-    EXPECT_NE(AnswerMessageBox(dek.program).find(folder.Dat()), std::wstring::npos);
-    EXPECT_NE(dek.program.WaitForExit().value_or(0), 0u);
-    EXPECT_FALSE(Exists(folder.Wall()));
 }
 
 }  // namespace

@@ -95,15 +95,6 @@ int SelectedPosition(HWND dialog) {
     return -1;
 }
 
-std::wstring AnswerMessageBox(const RunningProgram& program) {
-    HWND box = program.WaitForMessageBox();
-    if (!box) return L"";
-    const std::wstring text = MessageBoxText(box);
-    Click(FindControlByText(box, L"OK"));
-    WaitFor([&] { return !IsWindow(box); });
-    return text;
-}
-
 std::vector<std::wstring> FolderNames(const std::wstring& folder) {
     std::vector<std::wstring> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().wstring());

@@ -75,8 +75,6 @@ private:
 
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
-// Waits for a message box of the program, presses its OK and gives its text ("" when none came).
-std::wstring AnswerMessageBox(const RunningProgram& program);
 std::vector<std::wstring> FolderNames(const std::wstring& folder);
 // The command line a copy of command_line_recorder.exe at `program` was started with.
 std::wstring RecordedCommandLine(const std::wstring& program);

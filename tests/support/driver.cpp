@@ -77,29 +77,6 @@ std::vector<HWND> RunningProgram::TopLevelWindows() const {
     return own;
 }
 
-HWND RunningProgram::WaitForWindow(std::wstring_view title, std::wstring_view className,
-                                   std::chrono::milliseconds deadline) const {
-    HWND found = nullptr;
-    WaitFor([&] {
-        for (HWND hwnd : TopLevelWindows()) {
-            if (WindowText(hwnd) == title && (className.empty() || ClassNameOf(hwnd) == className)) found = hwnd;
-        }
-        return found != nullptr;
-    }, deadline);
-    return found;
-}
-
-HWND RunningProgram::WaitForMessageBox(std::chrono::milliseconds deadline) const {
-    HWND found = nullptr;
-    WaitFor([&] {
-        for (HWND hwnd : TopLevelWindows()) {
-            if (ClassNameOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) return (found = hwnd) != nullptr;
-        }
-        return false;
-    }, deadline);
-    return found;
-}
-
 std::wstring WindowText(HWND window) {
     // WM_GETTEXT reaches controls of other processes too (GetWindowText does not).
     std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');

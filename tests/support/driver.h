@@ -35,11 +35,6 @@ public:
     bool HasExited() const;
     // The exit code once the process has ended within the deadline.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
-    // A top-level window of this process by title (and class, when given), visible or not.
-    HWND WaitForWindow(std::wstring_view title, std::wstring_view className = {},
-                       std::chrono::milliseconds deadline = kDeadline) const;
-    // The first visible standard dialog (message box) of this process.
-    HWND WaitForMessageBox(std::chrono::milliseconds deadline = kDeadline) const;
     // Every top-level window of the process.
     std::vector<HWND> TopLevelWindows() const;
 
