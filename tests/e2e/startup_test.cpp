@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "platform/handles.h"
 #include "tests/support/dek.h"
 #include "tests/support/test_pictures.h"
 
@@ -11,6 +12,33 @@ using namespace dektest;
 
 class Startup : public DekTest {};
 
+// Runs the folder's Dek.exe to its end: its exit code (none if it outlives the deadline, and it
+// is then ended), and whether a window or an icon of it ever showed meanwhile.
+std::pair<std::optional<DWORD>, bool> RunDek(const ProgramFolder& folder, std::wstring arguments) {
+    std::wstring commandLine = L"\"" + folder.Exe() + L"\" " + arguments;
+    STARTUPINFOW startup = {sizeof startup};
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(folder.Exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.Path().c_str(), &startup, &info)) {
+        return {};
+    }
+    const platform::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
+    struct Seen { DWORD id; bool shown = false; } seen = {info.dwProcessId};
+    const bool ended = WaitFor([&] {
+        EnumWindows([](HWND hwnd, LPARAM lParam) {
+            auto& seen = *reinterpret_cast<Seen*>(lParam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            seen.shown = seen.shown || (owner == seen.id && (IsWindowVisible(hwnd) || TrayIconPresent(hwnd)));
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&seen));
+        return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+    });
+    DWORD code = 0;
+    if (!ended) TerminateProcess(process.get(), 99);
+    return {ended && GetExitCodeProcess(process.get(), &code) ? std::optional(code) : std::nullopt, seen.shown};
+}
+
 // "-e" changes both once, without a window or an icon ever shown, and ends; the list's missing
 // record is created as at any start. An empty collection gets nothing, and the run still ends
 // after starting the change sound (the default sound, for a file that is not there).
@@ -19,14 +47,7 @@ TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
     for (const wchar_t* saver : {L"\\s1.scr", L"\\s2.scr"}) WriteFile(folder.Saver() + saver, "saver");
     WriteFile(folder.Dat() + L"\\w2.bmp.dat", "1\r\n");
-    Dek dek(folder, L"-e");
-    bool shown = false;
-    WaitFor([&] {
-        for (HWND hwnd : dek.program.TopLevelWindows()) shown = shown || IsWindowVisible(hwnd) || TrayIconPresent(hwnd);
-        return dek.program.HasExited();
-    });
-    EXPECT_EQ(dek.program.WaitForExit(), 0u);
-    EXPECT_FALSE(shown);
+    EXPECT_EQ(RunDek(folder, L"-e"), std::pair(std::optional<DWORD>(0), false));
     EXPECT_EQ(DesktopValue(L"Wallpaper"), folder.Wall() + L"\\w2.bmp");  // never the first of two
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"1");
     EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\s2.scr"));
@@ -36,7 +57,7 @@ TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     SetDekSetting(L"opt3value", L"1");
     SetDekSetting(L"wavdir", empty / L"missing.wav");
     SetDesktopValue(L"Wallpaper", L"untouched");
-    EXPECT_EQ(Dek(empty, L"-e").program.WaitForExit(), 0u);
+    EXPECT_EQ(RunDek(empty, L"-e").first, 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
 }
 

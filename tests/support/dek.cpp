@@ -76,15 +76,11 @@ std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) const {
     return found;
 }
 
-std::vector<std::wstring> SettingChangeWatcher::Wallpapers() const {
+std::vector<std::wstring> SettingChangeWatcher::Applied(UINT action) const {
     std::vector<std::wstring> applied;
-    for (const SettingChange& c : Of(SPI_SETDESKWALLPAPER)) applied.push_back(c.wallpaper.value_or(L""));
-    return applied;
-}
-
-std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() const {
-    std::vector<std::wstring> applied;
-    for (const SettingChange& c : Of(SPI_SETSCREENSAVEACTIVE)) applied.push_back(c.screenSaver.value_or(L""));
+    for (const SettingChange& c : Of(action)) {
+        applied.push_back((action == SPI_SETDESKWALLPAPER ? c.wallpaper : c.screenSaver).value_or(L""));
+    }
     return applied;
 }
 

@@ -1,5 +1,5 @@
 // What the changer changes and keeps, seen from a test: the desktop values, the announcements of
-// changed settings, the icon in the notification area; and Dek started as a program.
+// changed settings, the icon in the notification area.
 #pragma once
 
 #include <windows.h>
@@ -20,13 +20,6 @@
 #include "tests/support/program_folder.h"
 
 namespace dektest {
-
-// Dek started from a program folder.
-struct Dek {
-    explicit Dek(const ProgramFolder& folder, std::wstring_view arguments = {})
-        : program(folder.Exe(), arguments, folder.Path()) {}
-    RunningProgram program;
-};
 
 bool TrayIconPresent(HWND mainWindow);
 
@@ -63,9 +56,8 @@ public:
     ~SettingChangeWatcher();
 
     std::vector<SettingChange> Of(UINT action) const;
-    // The wallpapers or the screen savers announced so far, in order.
-    std::vector<std::wstring> Wallpapers() const;
-    std::vector<std::wstring> ScreenSavers() const;
+    // The wallpapers (SPI_SETDESKWALLPAPER) or the screen savers announced so far, in order.
+    std::vector<std::wstring> Applied(UINT action) const;
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,15 +5,11 @@
 namespace dektest {
 namespace {
 
-// Every window that EnumWindows (parent null) or EnumChildWindows gives.
+// Every child window of `parent`, at any depth.
 std::vector<HWND> Windows(HWND parent) {
     std::vector<HWND> found;
     auto add = [](HWND hwnd, LPARAM list) -> BOOL { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE; };
-    if (parent) {
-        EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
-    } else {
-        EnumWindows(add, reinterpret_cast<LPARAM>(&found));
-    }
+    EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -36,45 +32,6 @@ std::wstring BinFolder() {
     wchar_t path[MAX_PATH * 4];
     const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4));
     return self.substr(0, self.find_last_of(L"\\/"));
-}
-
-RunningProgram::RunningProgram(const std::wstring& exePath, std::wstring_view arguments, const std::wstring& workingFolder) {
-    std::wstring commandLine = L"\"" + exePath + L"\"" + (arguments.empty() ? L"" : L" " + std::wstring(arguments));
-    STARTUPINFOW startup = {sizeof startup};
-    PROCESS_INFORMATION info = {};
-    if (CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
-        process_.reset(info.hProcess);
-        platform::UniqueKernelHandle thread(info.hThread);
-        id_ = info.dwProcessId;
-        WaitForInputIdle(info.hProcess, 10000);
-    }
-}
-
-RunningProgram::~RunningProgram() {
-    if (process_ && !HasExited()) {
-        TerminateProcess(process_.get(), 99);
-        WaitForSingleObject(process_.get(), 5000);
-    }
-}
-
-bool RunningProgram::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
-
-std::optional<DWORD> RunningProgram::WaitForExit(std::chrono::milliseconds deadline) const {
-    DWORD code = 0;
-    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(deadline.count())) != WAIT_OBJECT_0) return std::nullopt;
-    GetExitCodeProcess(process_.get(), &code);
-    return code;
-}
-
-std::vector<HWND> RunningProgram::TopLevelWindows() const {
-    std::vector<HWND> own;
-    for (HWND hwnd : Windows(nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == id_) own.push_back(hwnd);
-    }
-    return own;
 }
 
 std::wstring WindowText(HWND window) {
@@ -105,7 +62,6 @@ std::wstring MessageBoxText(HWND box) {
     return text;
 }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }

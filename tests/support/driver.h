@@ -1,5 +1,5 @@
-// Driving the real programs from a test process: start them, find their windows and controls,
-// read texts and list rows, click, and wait for conditions with a deadline (never a fixed sleep).
+// Reading the programs' windows from a test: texts, controls, list rows, sizes; and waiting for
+// conditions with a deadline (never a fixed sleep).
 #pragma once
 
 #include <windows.h>
@@ -24,25 +24,6 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds d
 // The folder of the running test program; the built programs lie beside it.
 std::wstring BinFolder();
 
-// A program started as a separate process; ended (killed) at destruction if still running.
-class RunningProgram {
-public:
-    RunningProgram(const std::wstring& exePath, std::wstring_view arguments, const std::wstring& workingFolder = {});
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-    ~RunningProgram();
-
-    bool HasExited() const;
-    // The exit code once the process has ended within the deadline.
-    std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
-    // Every top-level window of the process.
-    std::vector<HWND> TopLevelWindows() const;
-
-private:
-    platform::UniqueKernelHandle process_;
-    DWORD id_ = 0;
-};
-
 std::wstring WindowText(HWND window);
 std::wstring ClassNameOf(HWND window);
 // The first child (at any depth) whose text is exactly `text`, optionally of a class.
@@ -50,8 +31,6 @@ HWND FindControlByText(HWND parent, std::wstring_view text, std::wstring_view cl
 // The texts of every static control of a message box, joined by "\n" (its message text).
 std::wstring MessageBoxText(HWND box);
 
-// Clicks asynchronously, as the user would: the test goes on while a modal loop may start.
-void Click(HWND button);
 bool IsEnabled(HWND control);
 bool IsChecked(HWND button);
 

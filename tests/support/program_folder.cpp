@@ -21,17 +21,12 @@ ProgramFolder::ProgramFolder(std::wstring_view name, std::wstring_view program) 
     std::error_code ignored;
     fs::remove_all(path_, ignored);
     fs::create_directories(path_);
-    if (!program_.empty()) AddProgram(program_);
+    if (!program_.empty()) fs::copy_file(BinFolder() + L"\\" + program_, path_ + L"\\" + program_);
 }
 
 ProgramFolder::~ProgramFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
-}
-
-void ProgramFolder::AddProgram(std::wstring_view program) const {
-    const std::wstring name(program);
-    fs::copy_file(BinFolder() + L"\\" + name, path_ + L"\\" + name, fs::copy_options::overwrite_existing);
 }
 
 void WriteFile(const std::wstring& path, std::string_view bytes) {

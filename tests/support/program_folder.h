@@ -24,9 +24,6 @@ public:
     std::wstring Dat() const { return path_ + L"\\dat"; }
     std::wstring operator/(std::wstring_view relative) const { return path_ + L"\\" + std::wstring(relative); }
 
-    // Copies another built program (e.g. DekSet.exe) into the folder.
-    void AddProgram(std::wstring_view program) const;
-
 private:
     std::wstring path_;
     std::wstring program_;

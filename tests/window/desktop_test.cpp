@@ -68,8 +68,9 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
     }
     EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));  // applying writes no record
     ClickRow(dek::List1, 1, true);                          // a double-click applies at once
-    EXPECT_EQ(watcher.Wallpapers(), (Rows{folder.Wall() + L"\\Wide.bmp", folder.Wall() + L"\\comma.bmp", folder.Wall() + L"\\ lead.bmp",
-                                         folder.Wall() + L"\\odd.bmp", folder.Wall() + L"\\sea.bmp", folder.Wall() + L"\\comma.bmp"}));
+    Rows applied;
+    for (const wchar_t* name : {L"Wide", L"comma", L" lead", L"odd", L"sea", L"comma"}) applied.push_back(folder.Wall() + L"\\" + name + L".bmp");
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), applied);
 }
 
 TEST_F(Desktop, TheScreenSaverListShowsScrFilesAndItsButtonsApplyByTheShortPath) {
@@ -118,8 +119,8 @@ TEST_F(Desktop, TheStartUpAndTheMenuChangeEachListFromItsOwnLastPick) {
     Command(dek::Command4);
     Command(dek::mrc2);
     Command(dek::mrc1);
-    EXPECT_EQ(watcher.Wallpapers(), (Rows{Wall(2), Wall(1), Wall(2), Wall(1), Wall(2), Wall(2)}));
-    EXPECT_EQ(watcher.ScreenSavers(), (Rows{Saver(2), Saver(1), Saver(2)}));
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), (Rows{Wall(2), Wall(1), Wall(2), Wall(1), Wall(2), Wall(2)}));
+    EXPECT_EQ(watcher.Applied(SPI_SETSCREENSAVEACTIVE), (Rows{Saver(2), Saver(1), Saver(2)}));
     EXPECT_EQ(ListSelection(Control(dek::File2)), 1);
 }
 
@@ -134,12 +135,12 @@ TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     for (size_t round = 1; round <= 2; ++round) {
         tick(), tick();
         Command(dek::mrc2);
-        EXPECT_EQ(watcher.Wallpapers().size(), round - 1);
+        EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), round - 1);
         tick();
-        EXPECT_EQ(watcher.Wallpapers().size(), round);
+        EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), round);
     }
-    EXPECT_EQ(watcher.Wallpapers(), (Rows{Wall(2), Wall(1)}));
-    EXPECT_TRUE(PumpUntil([&] { return watcher.Wallpapers().size() >= 3; }));  // and the real ticks
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), (Rows{Wall(2), Wall(1)}));
+    EXPECT_TRUE(PumpUntil([&] { return watcher.Applied(SPI_SETDESKWALLPAPER).size() >= 3; }));  // and the real ticks
 }
 
 }  // namespace
