@@ -3,6 +3,7 @@
 // sees them: the registry, system.ini, and what had been written when each change was announced.
 #include <gtest/gtest.h>
 
+#include "changer/dialogs/settings_dialog_ids.h"
 #include "platform/files.h"
 #include "tests/support/test_pictures.h"
 #include "tests/window/window_test.h"
@@ -125,7 +126,7 @@ TEST_F(Desktop, TheStartUpAndTheMenuChangeEachListFromItsOwnLastPick) {
 }
 
 // Ticks of the timer armed at the start (a "minute" of 100 ms in the tests) change at the interval;
-// a menu change between them leaves the count alone.
+// a menu change or the settings dialog's OK between them leaves the count alone.
 TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     Fill(2, 2);
     SetDekSetting(L"opt2value", L"1");
@@ -135,6 +136,10 @@ TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     for (size_t round = 1; round <= 2; ++round) {
         tick(), tick();
         Command(dek::mrc2);
+        Command(dek::Command9);  // nor does the settings dialog's OK
+        const HWND settings = FindWindowW(dek::kSettingsDialogClass, nullptr);
+        SendMessageW(GetDlgItem(settings, dek::Form3Command1), BM_CLICK, 0, 0);
+        EXPECT_FALSE(IsWindow(settings));
         EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), round - 1);
         tick();
         EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), round);
