@@ -6,15 +6,13 @@
 #include "tests/support/dek.h"
 #include "tests/support/test_pictures.h"
 
-namespace {
-
 using namespace dektest;
 
 class Startup : public DekTest {};
 
 // Runs the folder's Dek.exe to its end: its exit code (none if it outlives the deadline, and it
 // is then ended), and whether a window or an icon of it ever showed meanwhile.
-std::pair<std::optional<DWORD>, bool> RunDek(const ProgramFolder& folder, std::wstring arguments) {
+static std::pair<std::optional<DWORD>, bool> RunDek(const ProgramFolder& folder, std::wstring arguments) {
     std::wstring commandLine = L"\"" + folder.Exe() + L"\" " + arguments;
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION info = {};
@@ -60,5 +58,3 @@ TEST_F(Startup, OneShotRunChangesOnceWithoutAWindowAndEnds) {
     EXPECT_EQ(RunDek(empty, L"-e").first, 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
 }
-
-}  // namespace

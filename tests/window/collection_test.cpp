@@ -9,13 +9,11 @@
 #include "tests/support/test_pictures.h"
 #include "tests/window/window_test.h"
 
-namespace {
-
 using namespace dektest;
 using Names = std::vector<std::wstring>;
 namespace fs = std::filesystem;
 
-std::string Plain(int width, int height) { return MakeBitmap(width, height, [](int, int) { return RGB(0, 0, 200); }); }
+static std::string Plain(int width, int height) { return MakeBitmap(width, height, [](int, int) { return RGB(0, 0, 200); }); }
 
 class Collection : public WindowTest {
 protected:
@@ -230,5 +228,3 @@ TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
     SendMessageW(GetDlgItem(preview, dek::Picture1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
 }
-
-}  // namespace

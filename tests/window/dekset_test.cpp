@@ -1,9 +1,8 @@
 // DekSet's window worked as a user would, and its shortcut routine called directly. Every
 // shortcut is read back here and, after the test, by lnkinfo (see dekset_lnkinfo.sh).
-#include <windows.h>
-#include <shlobj.h>
+#include "tests/window/window_test.h"
 
-#include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include "platform/dpi.h"
 #include "platform/error_text.h"
@@ -13,9 +12,6 @@
 #include "shortcut_maker/control_ids.h"
 #include "shortcut_maker/make_shortcut.h"
 #include "shortcut_maker/shortcut_window.h"
-#include "tests/window/window_test.h"
-
-namespace {
 
 using namespace dektest;
 using dekset::Option1;
@@ -28,7 +24,7 @@ constexpr const wchar_t* kShellFolderKeys[] = {
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
 
-std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
+static std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
     std::string out(text.size() * 4, '\0');
     out.resize(static_cast<size_t>(WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()),
                                                        out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
@@ -37,7 +33,7 @@ std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
 
 // Expects a shortcut file at `expected.linkPath` holding the other fields of `expected`. Under the
 // wrapper it leaves a copy and the lines lnkinfo must print for it ("name=value"; "!name": none).
-void ExpectLink(const ShortcutRequest& expected) {
+static void ExpectLink(const ShortcutRequest& expected) {
     const std::optional<std::string> bytes = platform::ReadFileHead(expected.linkPath, 1 << 20);
     // A ShellLinkHeader starts with its size, 0x4C; show command at 0x3C, hot key at 0x40 (lnkinfo misreads both).
     ASSERT_TRUE(bytes && bytes->starts_with(std::string("\x4C\0\0\0", 4))) << expected.linkPath;
@@ -194,8 +190,8 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
 }
 
 // A thread hook that notes any box shown on the thread and closes it at once.
-bool boxShown = false;
-LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
+static bool boxShown = false;
+static LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
     boxShown = boxShown || code == HCBT_ACTIVATE;
     if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -217,5 +213,3 @@ TEST(ShortcutFile, EmptyTextsGiveFalseSilentlyAndEveryFieldGivenReachesTheFile) 
     ExpectLink(full);
     EXPECT_FALSE(Exists(kLinkTmp));
 }
-
-}  // namespace

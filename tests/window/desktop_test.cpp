@@ -8,8 +8,6 @@
 #include "tests/support/test_pictures.h"
 #include "tests/window/window_test.h"
 
-namespace {
-
 using namespace dektest;
 using Rows = std::vector<std::wstring>;
 
@@ -147,5 +145,3 @@ TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), (Rows{Wall(2), Wall(1)}));
     EXPECT_TRUE(PumpUntil([&] { return watcher.Applied(SPI_SETDESKWALLPAPER).size() >= 3; }));  // and the real ticks
 }
-
-}  // namespace

@@ -1,15 +1,11 @@
 // The main window's start-up and ways out, and its icon in the notification area: the
 // notifications, the two pop-up menus, hiding and restoring.
-#include <windows.h>
-#include <shellapi.h>
+#include "tests/window/window_test.h"
 
-#include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include "platform/dpi.h"
 #include "tests/support/test_pictures.h"
-#include "tests/window/window_test.h"
-
-namespace {
 
 using namespace dektest;
 
@@ -140,5 +136,3 @@ TEST_F(MainWindow, MenuItemsChangeRestoreAndExitWhileTheWindowIsHidden) {
     EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
     EXPECT_FALSE(TrayIconPresent(main));
 }
-
-}  // namespace

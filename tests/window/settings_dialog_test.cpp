@@ -1,8 +1,7 @@
 // The detailed-settings dialog: opened from the main window's "詳細設定", filled from the registry
 // and the system, corrected as the user types, applied by OK or Enter only.
-#include <gtest/gtest.h>
+#include "tests/window/window_test.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <dlgs.h>
 #include <shlobj.h>
@@ -11,7 +10,6 @@
 
 #include "changer/dialogs/settings_dialog_ids.h"
 #include "tests/support/test_pictures.h"
-#include "tests/window/window_test.h"
 
 namespace {
 

@@ -63,6 +63,7 @@ void WindowTest::Drop(const std::vector<std::wstring>& paths) {
     std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageW(Main(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_EQ(GlobalSize(memory), 0u);  // given back: a program that kept every drop would leak
 }
 
 bool WindowTest::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
