@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "platform/pictures.h"
-#include "tests/support/test_pictures.h"
 #include "tests/window/window_test.h"
 
 using namespace dektest;

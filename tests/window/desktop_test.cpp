@@ -5,7 +5,6 @@
 
 #include "changer/dialogs/settings_dialog_ids.h"
 #include "platform/files.h"
-#include "tests/support/test_pictures.h"
 #include "tests/window/window_test.h"
 
 using namespace dektest;

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "changer/dialogs/settings_dialog_ids.h"
-#include "tests/support/test_pictures.h"
 
 namespace {
 
