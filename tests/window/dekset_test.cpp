@@ -17,12 +17,9 @@ using namespace dektest;
 using dekset::Option1;
 using dekset::ShortcutRequest;
 
-constexpr wchar_t kTitle[] = L"DEKショートカット作成";
 constexpr wchar_t kCreated[] = L"ショートカットを作成しました";
 const std::wstring kLinkTmp = platform::TempFolder() + L"LinkTmp.lnk";  // what the routine writes first
-constexpr const wchar_t* kShellFolderKeys[] = {
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
 static std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
     std::string out(text.size() * 4, '\0');
@@ -58,18 +55,16 @@ static void ExpectLink(const ShortcutRequest& expected) {
 
 // Points a per-user shell folder ("Desktop", "Startup") at another path while it lives.
 struct ShellFolderRedirect {
-    ShellFolderRedirect(const wchar_t* name, const std::wstring& path) : name(name) {
-        for (int key : {0, 1}) saved[key] = platform::ReadRegString(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
-        for (int key : {0, 1}) Write(key, path);
+    ShellFolderRedirect(const wchar_t* name, const std::wstring& path)
+        : name(name), saved(platform::ReadRegString(HKEY_CURRENT_USER, kShellFolders, name)) {
+        platform::SetRegString(HKEY_CURRENT_USER, kShellFolders, name, path);
     }
-    ~ShellFolderRedirect() { for (int key : {0, 1}) Write(key, saved[key]); }
-    void Write(int key, const std::optional<std::wstring>& value) const {
-        if (!value) RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
-        if (value) RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name, key == 0 ? REG_EXPAND_SZ : REG_SZ,
-                                   value->c_str(), static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+    ~ShellFolderRedirect() {
+        saved ? void(platform::SetRegString(HKEY_CURRENT_USER, kShellFolders, name, *saved))
+              : void(platform::DeleteRegValue(HKEY_CURRENT_USER, kShellFolders, name));
     }
     const wchar_t* name;
-    std::optional<std::wstring> saved[2];  // under User Shell Folders and Shell Folders
+    std::optional<std::wstring> saved;
 };
 
 // DekSet's window hosted in the test process, with a Startup and a Desktop folder of its own.
@@ -91,7 +86,7 @@ protected:
                 icons += IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0;
                 buttons += IsWindowVisible(child) && lstrcmpiW(ClassNameOf(child).c_str(), L"Button") == 0;
             }
-            EXPECT_EQ(WindowText(box), kTitle);
+            EXPECT_EQ(WindowText(box), L"DEKショートカット作成");
             const bool answered = OkBox(&text)(box);
             EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
             return answered;

@@ -104,9 +104,6 @@ TEST_F(MainWindow, ReleasesPopUpMenusOutOfSightDoubleClicksCentreAndTheTaskbarBu
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
     SendMessageW(Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(TrayIconPresent(Main()));
-    const HWND main = Main();
-    SendMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(TrayIconPresent(main));
 }
 
 TEST_F(MainWindow, MenuItemsChangeRestoreAndExitWhileTheWindowIsHidden) {
