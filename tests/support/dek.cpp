@@ -47,13 +47,6 @@ std::wstring ClassNameOf(HWND window) {
     return std::wstring(name, static_cast<size_t>(std::max(GetClassNameW(window, name, 256), 0)));
 }
 
-HWND FindControlByText(HWND parent, std::wstring_view text) {
-    for (HWND child : Windows(parent)) {
-        if (WindowText(child) == text) return child;
-    }
-    return nullptr;
-}
-
 std::wstring MessageBoxText(HWND box) {
     std::wstring text;
     for (HWND child : Windows(box)) {

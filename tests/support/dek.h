@@ -31,8 +31,6 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds d
 
 std::wstring WindowText(HWND window);
 std::wstring ClassNameOf(HWND window);
-// The first child (at any depth) whose text is exactly `text`.
-HWND FindControlByText(HWND parent, std::wstring_view text);
 // The texts of every static control of a message box, joined by "\n" (its message text).
 std::wstring MessageBoxText(HWND box);
 

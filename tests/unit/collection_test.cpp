@@ -11,7 +11,6 @@
 #include "changer/desktop/change_rules.h"
 
 using namespace dek;
-
 using namespace std::string_literals;
 
 TEST(CollectionNames, TitleUpToTheFirstNulCaseSensitiveBmpAndTheDropKindByTheLastThreeCharacters) {

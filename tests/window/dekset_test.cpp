@@ -159,7 +159,7 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
         bool prompted = false;
         Expect({[&](HWND browser) {
             if (ClassNameOf(browser) != L"#32770") return false;
-            prompted = FindControlByText(browser, L"ショートカットを作成するフォルダ") != nullptr;
+            prompted = FindWindowExW(browser, nullptr, L"Static", L"ショートカットを作成するフォルダ") != nullptr;
             return PostMessageW(GetDlgItem(browser, button), BM_CLICK, 0, 0) != FALSE;
         }});
         Press(dekset::Command2);

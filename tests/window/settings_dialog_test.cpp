@@ -19,14 +19,7 @@ using Values = std::vector<std::pair<const wchar_t*, std::wstring>>;
 
 class SettingsDialog : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        saved_ = Read();
-    }
-    void TearDown() override {
-        Write(saved_);
-        WindowTest::TearDown();
-    }
+    ~SettingsDialog() override { Write(saved_); }
     static ScreenSaver Read() {
         ScreenSaver s = {};
         SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &s.first, 0);
@@ -56,7 +49,7 @@ protected:
     static void ExpectStored(const Values& values) {
         for (const auto& [key, text] : values) EXPECT_EQ(DekSetting(key), text) << key;
     }
-    ScreenSaver saved_;
+    const ScreenSaver saved_ = Read();
     HWND dialog_ = nullptr;
 };
 
