@@ -62,11 +62,9 @@ int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, 
 
 std::vector<std::wstring> ListRows(HWND listBox) {
     std::vector<std::wstring> rows(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETCOUNT, 0, 0), 0)));
-    // The list may change meanwhile: a row gone reads as empty.
-    for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i].resize(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0), 0)) + 1);
-        const LRESULT got = SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(rows[i].data()));
-        rows[i].resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+    for (size_t i = 0; i < rows.size(); ++i) {  // each text with its NUL in the string's own room for one
+        rows[i].resize(static_cast<size_t>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0)));
+        SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(rows[i].data()));
     }
     return rows;
 }
@@ -153,9 +151,7 @@ std::vector<std::wstring> SettingChangeWatcher::Applied(UINT action) const {
 }
 
 int SelectedPosition(HWND dialog) {
-    for (int i = 0; i < 3; ++i) {
-        if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
-    }
+    for (int i = 0; i < 3; ++i) if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
     return -1;
 }
 

@@ -143,6 +143,7 @@ TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlive
     // Clear: the box keeps its text, and OK keeps the interval it had.
     Click(Form3Check2);
     EXPECT_EQ(Text(Form3Text1), L"1e9");
+    EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
     Click(Form3Command1);
     ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
 
