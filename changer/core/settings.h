@@ -20,6 +20,8 @@ struct Settings {
 
     // The change timer runs exactly when timed changes are on and have an interval.
     bool TimerEnabled() const { return ChangeOnInterval == 1 && ChangeInterval != 0; }
+    // A change plays its sound for switch 1 only.
+    bool SoundEnabled() const { return PlaySound == 1; }
 };
 
 // Texts by key within the program's section of the per-user store.

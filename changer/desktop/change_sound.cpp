@@ -7,7 +7,7 @@
 namespace dek {
 
 void PlayChangeSound(const Settings& settings) {
-    if (settings.PlaySound != 1) return;
+    if (!settings.SoundEnabled()) return;
     // Only a RIFF WAVE file is handed to the player; for anything else (no file, an empty path,
     // another format) the system's default sound plays, as the setting promises.
     const std::optional<std::string> head =

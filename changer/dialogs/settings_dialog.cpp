@@ -87,7 +87,7 @@ void SettingsDialog::Fill() {
     const Settings& s = settings_;
     SetChecked(Form3Check1, s.ChangeAtStartup == 1);
     SetChecked(Form3Check2, s.ChangeOnInterval == 1);
-    SetChecked(Form3Check3, s.PlaySound == 1);
+    SetChecked(Form3Check3, s.SoundEnabled());
     OnTimedChangeClicked();
 
     SetText(Form3Text1, std::to_wstring(s.ChangeInterval));

@@ -9,7 +9,6 @@
 #include <tuple>
 
 #include "tests/support/program_folder.h"
-#include "tests/support/test_pictures.h"
 
 using namespace std::literals;
 using dektest::ReadFile;

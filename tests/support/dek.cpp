@@ -1,7 +1,7 @@
 #include "tests/support/dek.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <thread>
 
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -9,11 +9,77 @@
 namespace dektest {
 namespace {
 
+// Every child window of `parent`, at any depth.
+std::vector<HWND> Windows(HWND parent) {
+    std::vector<HWND> found;
+    auto add = [](HWND hwnd, LPARAM list) -> BOOL { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE; };
+    EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool IsClass(HWND window, const wchar_t* name) {
+    return CompareStringOrdinal(ClassNameOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr const wchar_t* kDesktopValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle", L"SCRNSAVE.EXE",
                                              L"ScreenSaveActive"};
 
 }  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+std::wstring ClassNameOf(HWND window) {
+    wchar_t name[256];
+    return std::wstring(name, static_cast<size_t>(std::max(GetClassNameW(window, name, 256), 0)));
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    for (HWND child : Windows(box)) {
+        const std::wstring part = IsClass(child, L"Static") ? WindowText(child) : L"";
+        if (!part.empty()) text += (text.empty() ? L"" : L"\n") + part;
+    }
+    return text;
+}
+
+bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
+
+std::vector<std::wstring> ListRows(HWND listBox) {
+    std::vector<std::wstring> rows(static_cast<size_t>(std::max<LRESULT>(SendMessageW(listBox, LB_GETCOUNT, 0, 0), 0)));
+    for (size_t i = 0; i < rows.size(); ++i) {  // each text with its NUL in the string's own room for one
+        rows[i].resize(static_cast<size_t>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0)));
+        SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(rows[i].data()));
+    }
+    return rows;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
 
 bool TrayIconPresent(HWND mainWindow) { return platform::NotifyIconExists(mainWindow, dek::TrayIcon::kId); }
 
@@ -76,44 +142,17 @@ std::vector<SettingChange> SettingChangeWatcher::Of(UINT action) const {
     return found;
 }
 
-std::vector<std::wstring> SettingChangeWatcher::Wallpapers() const {
+std::vector<std::wstring> SettingChangeWatcher::Applied(UINT action) const {
     std::vector<std::wstring> applied;
-    for (const SettingChange& c : Of(SPI_SETDESKWALLPAPER)) applied.push_back(c.wallpaper.value_or(L""));
-    return applied;
-}
-
-std::vector<std::wstring> SettingChangeWatcher::ScreenSavers() const {
-    std::vector<std::wstring> applied;
-    for (const SettingChange& c : Of(SPI_SETSCREENSAVEACTIVE)) applied.push_back(c.screenSaver.value_or(L""));
+    for (const SettingChange& c : Of(action)) {
+        applied.push_back((action == SPI_SETDESKWALLPAPER ? c.wallpaper : c.screenSaver).value_or(L""));
+    }
     return applied;
 }
 
 int SelectedPosition(HWND dialog) {
-    for (int i = 0; i < 3; ++i) {
-        if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
-    }
+    for (int i = 0; i < 3; ++i) if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
     return -1;
-}
-
-std::wstring AnswerMessageBox(const RunningProgram& program) {
-    HWND box = program.WaitForMessageBox();
-    if (!box) return L"";
-    const std::wstring text = MessageBoxText(box);
-    Click(FindControlByText(box, L"OK"));
-    WaitFor([&] { return !IsWindow(box); });
-    return text;
-}
-
-std::vector<std::wstring> FolderNames(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().wstring());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::wstring RecordedCommandLine(const std::wstring& program) {
-    const std::string bytes = ReadFile(program + L".cmdline");
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
 }  // namespace dektest

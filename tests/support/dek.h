@@ -1,11 +1,14 @@
-// What the changer changes and keeps, seen from a test: the desktop values, the announcements of
-// changed settings, the icon in the notification area; and Dek started as a program.
+// What a test sees of the programs: their windows and controls, the desktop values, the
+// announcements of changed settings, the icon in the notification area; and waiting for a
+// condition with a deadline (never a fixed sleep).
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,17 +19,30 @@
 #include "changer/desktop/change_timer.h"
 #include "changer/main_window_ids.h"
 #include "changer/tray/tray_icon.h"
-#include "tests/support/driver.h"
 #include "tests/support/program_folder.h"
 
 namespace dektest {
 
-// Dek started from a program folder.
-struct Dek {
-    explicit Dek(const ProgramFolder& folder, std::wstring_view arguments = {})
-        : program(folder.Exe(), arguments, folder.Path()) {}
-    RunningProgram program;
-};
+using namespace std::chrono_literals;
+inline constexpr std::chrono::milliseconds kDeadline = 15s;
+
+// Polls `condition` until it holds or the deadline passes; true when it held.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline = kDeadline);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+// The texts of every static control of a message box, joined by "\n" (its message text).
+std::wstring MessageBoxText(HWND box);
+
+bool IsEnabled(HWND control);
+bool IsChecked(HWND button);
+
+std::vector<std::wstring> ListRows(HWND listBox);
+int ListSelection(HWND listBox);
+
+// Client size in pixels, and the screen position of the window's top-left corner.
+SIZE ClientSize(HWND window);
+RECT WindowRectOf(HWND window);
 
 bool TrayIconPresent(HWND mainWindow);
 
@@ -63,9 +79,8 @@ public:
     ~SettingChangeWatcher();
 
     std::vector<SettingChange> Of(UINT action) const;
-    // The wallpapers or the screen savers announced so far, in order.
-    std::vector<std::wstring> Wallpapers() const;
-    std::vector<std::wstring> ScreenSavers() const;
+    // The wallpapers (SPI_SETDESKWALLPAPER) or the screen savers announced so far, in order.
+    std::vector<std::wstring> Applied(UINT action) const;
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,10 +90,5 @@ private:
 
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
-// Waits for a message box of the program, presses its OK and gives its text ("" when none came).
-std::wstring AnswerMessageBox(const RunningProgram& program);
-std::vector<std::wstring> FolderNames(const std::wstring& folder);
-// The command line a copy of command_line_recorder.exe at `program` was started with.
-std::wstring RecordedCommandLine(const std::wstring& program);
 
 }  // namespace dektest

@@ -1,14 +1,12 @@
 #include "tests/support/program_folder.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "platform/files.h"
 #include "platform/registry.h"
-#include "tests/support/driver.h"
 
 namespace dektest {
 
@@ -21,17 +19,12 @@ ProgramFolder::ProgramFolder(std::wstring_view name, std::wstring_view program) 
     std::error_code ignored;
     fs::remove_all(path_, ignored);
     fs::create_directories(path_);
-    if (!program_.empty()) AddProgram(program_);
+    if (!program_.empty()) fs::copy_file(BinFolder() + L"\\" + program_, path_ + L"\\" + program_);
 }
 
 ProgramFolder::~ProgramFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
-}
-
-void ProgramFolder::AddProgram(std::wstring_view program) const {
-    const std::wstring name(program);
-    fs::copy_file(BinFolder() + L"\\" + name, path_ + L"\\" + name, fs::copy_options::overwrite_existing);
 }
 
 void WriteFile(const std::wstring& path, std::string_view bytes) {
@@ -46,6 +39,44 @@ std::string ReadFile(const std::wstring& path) {
 }
 
 bool Exists(const std::wstring& path) { return platform::LookUpEntry(path) != platform::EntryKind::Missing; }
+
+std::vector<std::wstring> FolderNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::wstring RecordedCommandLine(const std::wstring& program) {
+    const std::string bytes = ReadFile(program + L".cmdline");
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+}
+
+std::wstring BinFolder() {
+    wchar_t path[MAX_PATH * 4];
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4));
+    return self.substr(0, self.find_last_of(L"\\/"));
+}
+
+std::string TestPicture(const wchar_t* name) { return ReadFile(BinFolder() + L"\\test-data\\" + name); }
+
+std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt) {
+    const DWORD stride = (width * 3 + 3) & ~3, header = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file = {0x4d42, header + stride * height, 0, 0, header};
+    const BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, stride * height, 2835, 2835, 0, 0};
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = height - 1; y >= 0; --y) {  // bottom-up
+        const size_t rowStart = bytes.size();
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = colourAt(x, y);
+            bytes += {static_cast<char>(GetBValue(c)), static_cast<char>(GetGValue(c)), static_cast<char>(GetRValue(c))};
+        }
+        bytes.resize(rowStart + stride, '\0');
+    }
+    return bytes;
+}
+
 
 void ResetDekSettings() { platform::DeleteRegTree(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\DEK"); }
 

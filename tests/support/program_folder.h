@@ -1,10 +1,14 @@
-// A fresh program folder per test, with a copy of a built program in it, removed afterwards;
-// and resetting what the programs keep in the registry.
+// What a test works on: a fresh program folder with a copy of a built program in it, removed
+// afterwards; files and pictures; and what the programs keep in the registry.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dektest {
 
@@ -24,9 +28,6 @@ public:
     std::wstring Dat() const { return path_ + L"\\dat"; }
     std::wstring operator/(std::wstring_view relative) const { return path_ + L"\\" + std::wstring(relative); }
 
-    // Copies another built program (e.g. DekSet.exe) into the folder.
-    void AddProgram(std::wstring_view program) const;
-
 private:
     std::wstring path_;
     std::wstring program_;
@@ -36,6 +37,18 @@ private:
 void WriteFile(const std::wstring& path, std::string_view bytes);
 std::string ReadFile(const std::wstring& path);
 bool Exists(const std::wstring& path);
+// The names in a folder, sorted.
+std::vector<std::wstring> FolderNames(const std::wstring& folder);
+// The folder of the running test program; the built programs lie beside it.
+std::wstring BinFolder();
+// The command line a copy of command_line_recorder.exe at `program` was started with.
+std::wstring RecordedCommandLine(const std::wstring& program);
+
+// "sky.gif": 40 x 30 in four quarters, red top left, green top right, white bottom left, blue
+// bottom right. "photo.jpg": a 32 x 32 JPEG in four coloured quarters. (tests/data)
+std::string TestPicture(const wchar_t* name);
+// An uncompressed 24-bit Windows bitmap file, rows bottom-up, painted by `colourAt`.
+std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt);
 
 // The changer's settings key: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\DEK\setting.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\DEK\\setting";

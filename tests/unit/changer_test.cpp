@@ -61,9 +61,10 @@ TEST(Settings, SixteenBitWholeNumbersOrTheDefaultPerKeyFoldersDefaultingToThePro
     store.values = {{L"opt1value", L"1"},      {L"opt2value", L"banana"}, {L"opt3value", L"70000"},
                     {L"changeinterval", L"5"}, {L"wavdir", L"C:\\a.wav"}, {L"defdir", L"D:\\pics"}};
     EXPECT_EQ(Text(LoadSettings(store, L"C:\\Dek")), L"1|1|0|5|C:\\a.wav|D:\\pics|C:\\Dek");
-    // The timer runs for switch 1 only, and for any interval but 0.
-    EXPECT_TRUE((Settings{0, 1, 0, 60}.TimerEnabled() && Settings{0, 1, 0, -5}.TimerEnabled()));
-    EXPECT_FALSE((Settings{0, 2, 0, 60}.TimerEnabled() || Settings{0, 1, 0, 0}.TimerEnabled()));
+    // The timer runs for switch 1 only, and for any interval but 0; the sound plays for switch 1 only.
+    const Settings on{0, 1, 1, 60}, negative{0, 1, 0, -5}, two{0, 2, 2, 60}, zero{0, 1, 0, 0};
+    EXPECT_TRUE(on.TimerEnabled() && negative.TimerEnabled() && on.SoundEnabled());
+    EXPECT_FALSE(two.TimerEnabled() || zero.TimerEnabled() || two.SoundEnabled() || zero.SoundEnabled());
 }
 
 TEST(NumericText, WhatReadsAsANumberWholeOrAsALeadingValueAndTheWaitTimeInSecondsAndWholeMinutes) {

@@ -11,7 +11,6 @@
 #include "changer/desktop/change_rules.h"
 
 using namespace dek;
-
 using namespace std::string_literals;
 
 TEST(CollectionNames, TitleUpToTheFirstNulCaseSensitiveBmpAndTheDropKindByTheLastThreeCharacters) {
@@ -26,6 +25,7 @@ TEST(CollectionNames, TitleUpToTheFirstNulCaseSensitiveBmpAndTheDropKindByTheLas
         {L"night.SCR", L"night.bmp", Saver}, {L"notes.txt", L"notes.bmp", None}, {L"photo.jpeg", L"photo.jbmp", None},
         {L"holiday-gif", L"holiday-bmp", Wall}, {L"gi", L"bmp", None}};
     for (const auto& [name, converted, drop] : names) {
+        EXPECT_EQ(IsBitmapName(name), name == converted) << name;  // copied as it is, or converted
         EXPECT_EQ(ConvertedBitmapName(name), converted) << name;
         EXPECT_EQ(DropKindOf(L"C:\\x\\" + name), drop) << name;
     }

@@ -1,8 +1,7 @@
 // The detailed-settings dialog: opened from the main window's "詳細設定", filled from the registry
 // and the system, corrected as the user types, applied by OK or Enter only.
-#include <gtest/gtest.h>
+#include "tests/window/window_test.h"
 
-#include <windows.h>
 #include <commctrl.h>
 #include <dlgs.h>
 #include <shlobj.h>
@@ -10,8 +9,6 @@
 #include <filesystem>
 
 #include "changer/dialogs/settings_dialog_ids.h"
-#include "tests/support/test_pictures.h"
-#include "tests/window/window_test.h"
 
 namespace {
 
@@ -22,14 +19,7 @@ using Values = std::vector<std::pair<const wchar_t*, std::wstring>>;
 
 class SettingsDialog : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        saved_ = Read();
-    }
-    void TearDown() override {
-        Write(saved_);
-        WindowTest::TearDown();
-    }
+    ~SettingsDialog() override { Write(saved_); }
     static ScreenSaver Read() {
         ScreenSaver s = {};
         SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &s.first, 0);
@@ -59,7 +49,7 @@ protected:
     static void ExpectStored(const Values& values) {
         for (const auto& [key, text] : values) EXPECT_EQ(DekSetting(key), text) << key;
     }
-    ScreenSaver saved_;
+    const ScreenSaver saved_ = Read();
     HWND dialog_ = nullptr;
 };
 
@@ -121,6 +111,7 @@ TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
     Type(Form3Text4, L"1.5");  // rounds to 2
     EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
     Click(Form3Check1);
+    Click(Form3Check2);
     Click(Form3Check3);
     Click(Form3Option1Off);
     Type(Form3Text1, L"2.5");
@@ -130,8 +121,8 @@ TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
     // What the system would store if the change were made for good.
     const std::optional<std::wstring> storedTimeout = DesktopValue(L"ScreenSaveTimeOut");
     EXPECT_TRUE(Press(Form3Text5, VK_RETURN));
-    // The interval 2.5 rounds to the even 2; 1.5 minutes are 90 s.
-    ExpectStored({{L"opt1value", L"1"}, {L"opt2value", L"1"}, {L"opt3value", L"1"}, {L"changeinterval", L"2"},
+    // The interval 2.5 rounds to the even 2, and is kept with timed changes clear; 1.5 minutes are 90 s.
+    ExpectStored({{L"opt1value", L"1"}, {L"opt2value", L"0"}, {L"opt3value", L"1"}, {L"changeinterval", L"2"},
                   {L"wavdir", L"D:\\sounds\\bell.wav"}, {L"defdir", L"D:\\pictures"}, {L"defdir2", L""}});
     EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
     EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
@@ -152,6 +143,7 @@ TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlive
     // Clear: the box keeps its text, and OK keeps the interval it had.
     Click(Form3Check2);
     EXPECT_EQ(Text(Form3Text1), L"1e9");
+    EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
     Click(Form3Command1);
     ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
 
@@ -210,9 +202,12 @@ TEST_F(SettingsDialog, OkSwitchesTheChangeTimerOnAndOffAndClosingKeepsIt) {
     SetDekSetting(L"opt2value", L"0");
     SetDekSetting(L"changeinterval", L"1");
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
-    auto changes = [&](std::chrono::milliseconds deadline) {
+    auto changes = [&](std::chrono::milliseconds deadline, const std::function<void()>& meanwhile = nullptr) {
         const std::optional<std::wstring> before = DesktopValue(L"Wallpaper");
-        return PumpUntil([&] { return DesktopValue(L"Wallpaper") != before; }, deadline);
+        return PumpUntil([&] {
+            if (meanwhile) meanwhile();
+            return DesktopValue(L"Wallpaper") != before;
+        }, deadline);
     };
     ASSERT_TRUE(Start());
     EXPECT_FALSE(changes(1000ms));  // stored off: ten ticks pass quietly
@@ -231,6 +226,9 @@ TEST_F(SettingsDialog, OkSwitchesTheChangeTimerOnAndOffAndClosingKeepsIt) {
         EXPECT_EQ(changes(step.runs ? kDeadline : 1000ms), step.runs);
         EXPECT_TRUE(!step.runs || changes(kDeadline));  // again and again, not once
     }
+    // An OK while the timer runs leaves the minute under way alone: with OK pressed again and
+    // again, faster than the timer ticks, the changes still come.
+    EXPECT_TRUE(changes(kDeadline, [&] { Open(), Click(Form3Command1); }));
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
-// DekSet worked from outside as a user would, and its shortcut routine called directly. Every
+// DekSet's window worked as a user would, and its shortcut routine called directly. Every
 // shortcut is read back here and, after the test, by lnkinfo (see dekset_lnkinfo.sh).
-#include <windows.h>
+#include "tests/window/window_test.h"
+
 #include <shlobj.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "platform/dpi.h"
 #include "platform/error_text.h"
@@ -14,23 +11,17 @@
 #include "platform/shell_folders.h"
 #include "shortcut_maker/control_ids.h"
 #include "shortcut_maker/make_shortcut.h"
-#include "tests/support/driver.h"
-#include "tests/support/program_folder.h"
-
-namespace {
+#include "shortcut_maker/shortcut_window.h"
 
 using namespace dektest;
 using dekset::Option1;
 using dekset::ShortcutRequest;
 
-constexpr wchar_t kTitle[] = L"DEKショートカット作成";
 constexpr wchar_t kCreated[] = L"ショートカットを作成しました";
 const std::wstring kLinkTmp = platform::TempFolder() + L"LinkTmp.lnk";  // what the routine writes first
-constexpr const wchar_t* kShellFolderKeys[] = {
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
+constexpr wchar_t kShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
+static std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
     std::string out(text.size() * 4, '\0');
     out.resize(static_cast<size_t>(WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()),
                                                        out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
@@ -39,7 +30,7 @@ std::string Encode(const std::wstring& text, UINT codePage = CP_UTF8) {
 
 // Expects a shortcut file at `expected.linkPath` holding the other fields of `expected`. Under the
 // wrapper it leaves a copy and the lines lnkinfo must print for it ("name=value"; "!name": none).
-void ExpectLink(const ShortcutRequest& expected) {
+static void ExpectLink(const ShortcutRequest& expected) {
     const std::optional<std::string> bytes = platform::ReadFileHead(expected.linkPath, 1 << 20);
     // A ShellLinkHeader starts with its size, 0x4C; show command at 0x3C, hot key at 0x40 (lnkinfo misreads both).
     ASSERT_TRUE(bytes && bytes->starts_with(std::string("\x4C\0\0\0", 4))) << expected.linkPath;
@@ -64,77 +55,67 @@ void ExpectLink(const ShortcutRequest& expected) {
 
 // Points a per-user shell folder ("Desktop", "Startup") at another path while it lives.
 struct ShellFolderRedirect {
-    ShellFolderRedirect(const wchar_t* name, const std::wstring& path) : name(name) {
-        for (int key : {0, 1}) saved[key] = platform::ReadRegString(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
-        for (int key : {0, 1}) Write(key, path);
+    ShellFolderRedirect(const wchar_t* name, const std::wstring& path)
+        : name(name), saved(platform::ReadRegString(HKEY_CURRENT_USER, kShellFolders, name)) {
+        platform::SetRegString(HKEY_CURRENT_USER, kShellFolders, name, path);
     }
-    ~ShellFolderRedirect() { for (int key : {0, 1}) Write(key, saved[key]); }
-    void Write(int key, const std::optional<std::wstring>& value) const {
-        if (!value) RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name);
-        if (value) RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolderKeys[key], name, key == 0 ? REG_EXPAND_SZ : REG_SZ,
-                                   value->c_str(), static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+    ~ShellFolderRedirect() {
+        saved ? void(platform::SetRegString(HKEY_CURRENT_USER, kShellFolders, name, *saved))
+              : void(platform::DeleteRegValue(HKEY_CURRENT_USER, kShellFolders, name));
     }
     const wchar_t* name;
-    std::optional<std::wstring> saved[2];  // under User Shell Folders and Shell Folders
+    std::optional<std::wstring> saved;
 };
 
-// DekSet.exe with Dek.exe beside it in a fresh program folder, started, with its window.
-struct DekSet : ProgramFolder {
-    explicit DekSet(std::wstring_view name)
-        : ProgramFolder(name, L"DekSet.exe"), program((AddProgram(L"Dek.exe"), Exe()), L"", Path()),
-          form(program.WaitForWindow(kTitle, dekset::kWindowClass)) {}
-    HWND Control(int id) const { return GetDlgItem(form, id); }
+// DekSet's window hosted in the test process, with a Startup and a Desktop folder of its own.
+class DekSet : public WindowTest {
+protected:
+    HWND Control(int id) const { return GetDlgItem(form.hwnd(), id); }
+    void Press(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
     // Typing replaces the field's text without choosing from the list.
     void Type(const std::wstring& text) const {
         SendMessageW(Control(dekset::Combo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    // True when the box is gone and, once DekSet has handled a message after it, none followed.
-    bool SettlesWithoutBox() const {
-        auto anyBox = [&] {
-            return std::ranges::any_of(program.TopLevelWindows(), [](HWND w) { return ClassNameOf(w) == L"#32770"; });
-        };
-        if (!WaitFor([&] { return !anyBox(); })) return false;
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
-        return !anyBox();
-    }
     // Presses create and answers its one box: the program's title, OK only, an icon unless it tells of success.
-    std::wstring Create() const {
-        Click(Control(dekset::Command5));
-        HWND box = program.WaitForMessageBox();
-        if (!box) return L"(no box)";
-        const std::wstring text = MessageBoxText(box);
-        int icons = 0, buttons = 0;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            icons += IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            buttons += IsWindowVisible(child) && lstrcmpiW(ClassNameOf(child).c_str(), L"Button") == 0;
-        }
-        EXPECT_EQ(WindowText(box), kTitle);
-        EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
-        Click(FindControlByText(box, L"OK"));
-        EXPECT_TRUE(SettlesWithoutBox());
+    std::wstring Create() {
+        std::wstring text = L"(no box)";
+        Expect({[&](HWND box) {
+            if (ClassNameOf(box) != L"#32770") return false;
+            int icons = 0, buttons = 0;
+            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                icons += IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0;
+                buttons += IsWindowVisible(child) && lstrcmpiW(ClassNameOf(child).c_str(), L"Button") == 0;
+            }
+            EXPECT_EQ(WindowText(box), L"DEKショートカット作成");
+            const bool answered = OkBox(&text)(box);
+            EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
+            return answered;
+        }});
+        Press(dekset::Command5);
+        EXPECT_TRUE(Answered());
         return text;
     }
     // Presses create and expects the success box and this maker's shortcut at `link`.
-    void ExpectCreates(const std::wstring& link, const wchar_t* arguments) const {
+    void ExpectCreates(const std::wstring& link, const wchar_t* arguments) {
         EXPECT_EQ(Create(), kCreated);
-        ExpectLink({link, *this / L"Dek.exe", Path(), arguments, *this / L"Dek.exe"});
+        const std::wstring dek = BinFolder() + L"\\Dek.exe";
+        ExpectLink({link, dek, BinFolder(), arguments, dek});
     }
 
-    RunningProgram program;
-    HWND form;
+    const std::wstring startup = folder / L"Startup", desktop = folder / L"Desktop";
+    const ShellFolderRedirect startupRedirect{L"Startup", startup}, desktopRedirect{L"Desktop", desktop};
+    dekset::ShortcutWindow form;
 };
 
-TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFoldersOrSaysWhyNot) {
-    DekSet dekset(L"デコ 한글 é");
-    ASSERT_NE(dekset.form, nullptr);
+TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFoldersOrSaysWhyNot) {
+    ASSERT_TRUE(form.Open());
     // Shown with a fixed frame with a close box only, centred; the label no narrower than laid out.
     const LONG_PTR frameStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
-    EXPECT_EQ(GetWindowLongPtrW(dekset.form, GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(ClientSize(dekset.form).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
-    EXPECT_EQ(ClientSize(dekset.form).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
-    EXPECT_GE(ClientSize(dekset.Control(dekset::Label2)).cx, platform::TwipsToPixels(2475, platform::SystemDpi()));
-    const RECT frame = WindowRectOf(dekset.form);
+    EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(ClientSize(form.hwnd()).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
+    EXPECT_EQ(ClientSize(form.hwnd()).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
+    EXPECT_GE(ClientSize(Control(dekset::Label2)).cx, platform::TwipsToPixels(2475, platform::SystemDpi()));
+    const RECT frame = WindowRectOf(form.hwnd());
     EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     // The child windows in keyboard order, all enabled; the Startup entry (of two) and the normal start chosen.
@@ -144,7 +125,7 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
         {dekset::Combo1, L"スタートアップ", true},                   {Option1(0), L"通常起動", true},
         {Option1(1), L"最小化状態で起動(-s)", false},               {Option1(2), L"ランダム変更のみ(-e)", false},
     };
-    HWND child = GetWindow(dekset.form, GW_CHILD);
+    HWND child = GetWindow(form.hwnd(), GW_CHILD);
     for (const auto& [id, caption, tabStop] : controls) {
         ASSERT_EQ(GetDlgCtrlID(child), id);
         EXPECT_EQ(WindowText(child), caption) << id;
@@ -154,64 +135,64 @@ TEST(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFold
         child = GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr);
-    EXPECT_EQ(SendMessageW(dekset.Control(dekset::Combo1), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Control(dekset::Combo1), CB_GETCOUNT, 0, 0), 2);
 
-    const std::wstring startup = dekset / L"Startup", desktop = dekset / L"Desktop", typed = dekset / L"リンク Ünï";
-    const std::wstring root = dekset.Path().substr(0, 3) + L"Dek通常起動.LNK";
-    const ShellFolderRedirect startupRedirect(L"Startup", startup), desktopRedirect(L"Desktop", desktop);
+    // A Startup folder the shell cannot find is reported like any failure, and nothing is written
+    // (neither the shortcut nor its temporary file, nor a shortcut at the root of the drive).
+    wchar_t root[MAX_PATH];
+    GetFullPathNameW(L"\\Dek通常起動.LNK", MAX_PATH, root, nullptr);
+    for (const std::wstring& stale : {std::wstring(root), kLinkTmp}) DeleteFileW(stale.c_str());
     ASSERT_TRUE(platform::CreateFolder(desktop));
-    for (const std::wstring& stale : {root, kLinkTmp}) DeleteFileW(stale.c_str());
-    // A Startup folder the shell cannot find is reported like any failure, and nothing is written.
     const HRESULT lost = platform::SpecialFolderPath(nullptr, CSIDL_STARTUP).result;
-    EXPECT_EQ(dekset.Create(), platform::ErrorTextOfResult(lost) + L"\r" + std::to_wstring(lost));
+    EXPECT_EQ(Create(), platform::ErrorTextOfResult(lost) + L"\r" + std::to_wstring(lost));
     EXPECT_FALSE(Exists(root) || Exists(kLinkTmp));
     ASSERT_TRUE(platform::CreateFolder(startup));
-    dekset.ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
+    ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
     // The hidden start onto the desktop, chosen with the arrow key in the field.
-    Click(dekset.Control(Option1(1)));
-    PostMessageW(FindWindowExW(dekset.Control(dekset::Combo1), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
-    ASSERT_TRUE(WaitFor([&] { return WindowText(dekset.Control(dekset::Combo1)) == L"デスクトップ"; }));
-    dekset.ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
+    Press(Option1(1));
+    PostMessageW(FindWindowExW(Control(dekset::Combo1), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_TRUE(PumpUntil([&] { return WindowText(Control(dekset::Combo1)) == L"デスクトップ"; }));
+    ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
 
     // The browser fills the field only with a folder it confirmed: on OK, the one it opened on.
     for (const int button : {IDCANCEL, IDOK}) {
-        Click(dekset.Control(dekset::Command2));
-        HWND browser = dekset.program.WaitForMessageBox();
-        ASSERT_NE(FindControlByText(browser, L"ショートカットを作成するフォルダ"), nullptr);
-        Click(GetDlgItem(browser, button));
-        ASSERT_TRUE(dekset.SettlesWithoutBox());
-        EXPECT_EQ(WindowText(dekset.Control(dekset::Combo1)), button == IDOK ? desktop : L"デスクトップ");
+        bool prompted = false;
+        Expect({[&](HWND browser) {
+            if (ClassNameOf(browser) != L"#32770") return false;
+            prompted = FindWindowExW(browser, nullptr, L"Static", L"ショートカットを作成するフォルダ") != nullptr;
+            return PostMessageW(GetDlgItem(browser, button), BM_CLICK, 0, 0) != FALSE;
+        }});
+        Press(dekset::Command2);
+        EXPECT_TRUE(Answered() && prompted);
+        EXPECT_EQ(WindowText(Control(dekset::Combo1)), button == IDOK ? desktop : L"デスクトップ");
     }
 
     // A typed folder: missing; with one trailing "\", replacing what had the name; with two.
-    const std::wstring link = typed + L"\\Dekランダム変更のみ.LNK";
-    Click(dekset.Control(Option1(2)));
-    dekset.Type(typed);
-    EXPECT_EQ(dekset.Create(), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
+    const std::wstring typed = folder / L"リンク Ünï", link = typed + L"\\Dekランダム変更のみ.LNK";
+    Press(Option1(2));
+    Type(typed);
+    EXPECT_EQ(Create(), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
     WriteFile(link, "an older file");
-    dekset.Type(typed + L"\\");
-    dekset.ExpectCreates(link, L"-e");
+    Type(typed + L"\\");
+    ExpectCreates(link, L"-e");
     ASSERT_TRUE(DeleteFileW(link.c_str()));
-    dekset.Type(typed + L"\\\\");
-    dekset.ExpectCreates(link, L"-e");
+    Type(typed + L"\\\\");
+    ExpectCreates(link, L"-e");
 
-    Click(dekset.Control(dekset::Command6));
-    EXPECT_EQ(dekset.program.WaitForExit(), 0u);
-    const DekSet another(L"close box");  // ended by its close box instead
-    PostMessageW(another.form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(another.program.WaitForExit(), 0u);
+    Press(dekset::Command6);
+    EXPECT_TRUE(Ended());
 }
 
 // A thread hook that notes any box shown on the thread and closes it at once.
-bool boxShown = false;
-LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
+static bool boxShown = false;
+static LRESULT CALLBACK CloseAnyBox(int code, WPARAM wParam, LPARAM lParam) {
     boxShown = boxShown || code == HCBT_ACTIVATE;
     if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST(ShortcutFile, EmptyTextsGiveFalseSilentlyAndEveryFieldGivenReachesTheFile) {
-    ProgramFolder folder(L"shortcut file", L"Dek.exe");
+    ProgramFolder folder(L"デコ 한글 é", L"Dek.exe");
     DeleteFileW(kLinkTmp.c_str());
     const ShortcutRequest full = {folder / L"full.lnk", folder.Exe(), folder / L"作業", L"-s \"two words\"",
                                   folder.Exe(), 3, SW_SHOWMINNOACTIVE, MAKEWORD('D', 2 | 4)};  // Ctrl+Alt+D
@@ -226,5 +207,3 @@ TEST(ShortcutFile, EmptyTextsGiveFalseSilentlyAndEveryFieldGivenReachesTheFile) 
     ExpectLink(full);
     EXPECT_FALSE(Exists(kLinkTmp));
 }
-
-}  // namespace
