@@ -21,19 +21,33 @@ void ReadSettings() {
     }
 }
 
-// One pass over the folder keeping the n-th file with chance 1/n: a uniform pick, no list kept.
+// One pass over the folder, no list kept: a uniform pick among the files but the first by name,
+// or the only one. That is Dek's first pick of a run, so both apply the same wallpaper (whose
+// position costs the desktop more or less to draw).
 bool PickFile(const wchar_t* pattern, wchar_t (&name)[MAX_PATH]) {
     WIN32_FIND_DATAW found;
     platform::UniqueFind find(FindFirstFileW(pattern, &found));
     if (!find) return false;
-    unsigned seen = 0;
+    wchar_t first[MAX_PATH] = {};
+    unsigned others = 0;
     unsigned random = GetTickCount();
+    auto offer = [&](const wchar_t* candidate) {  // one more of the others, kept with chance 1/n
+        random = random * 1664525u + 1013904223u;
+        if ((random >> 8) % ++others == 0) lstrcpynW(name, candidate, MAX_PATH);
+    };
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        random = random * 1664525u + 1013904223u;
-        if ((random >> 8) % ++seen == 0) lstrcpynW(name, found.cFileName, MAX_PATH);
+        if (!first[0]) {
+            lstrcpynW(first, found.cFileName, MAX_PATH);
+        } else if (lstrcmpiW(found.cFileName, first) < 0) {
+            offer(first);
+            lstrcpynW(first, found.cFileName, MAX_PATH);
+        } else {
+            offer(found.cFileName);
+        }
     } while (FindNextFileW(find.get(), &found));
-    return seen > 0;
+    if (others == 0 && first[0]) lstrcpynW(name, first, MAX_PATH);
+    return first[0] != L'\0';
 }
 
 // The display record's digit: '0' centre, '1' tile, '2' stretch.

@@ -145,15 +145,16 @@ std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit) 
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;
     std::string bytes(limit, '\0');
-    size_t got = 0;
-    while (got < limit) {
+    // A disk file gives less than asked only at its end, so a short read needs no second one.
+    for (size_t got = 0, asked = limit;; asked = limit - got) {
         DWORD n = 0;
-        if (!ReadFile(file.get(), bytes.data() + got, static_cast<DWORD>(limit - got), &n, nullptr)) return std::nullopt;
-        if (n == 0) break;
+        if (!ReadFile(file.get(), bytes.data() + got, static_cast<DWORD>(asked), &n, nullptr)) return std::nullopt;
         got += n;
+        if (n < asked || got == limit) {
+            bytes.resize(got);
+            return bytes;
+        }
     }
-    bytes.resize(got);
-    return bytes;
 }
 
 namespace {
