@@ -19,7 +19,7 @@ int RunOneShotChange(const dek::ProgramFolders& folders) {
     if (!dek::PrepareCollectionFolders(folders)) return 2;
     dek::Shelf wallpapers, screenSavers;
     wallpapers.Fill(platform::ListFiles(folders.wall));
-    dek::WallRecords(folders.dat).Complete(wallpapers.Names(), folders.wall, false);
+    dek::WallRecords(folders.dat).Complete(wallpapers.Names(), false);
     screenSavers.Fill(platform::ListFiles(folders.saver, L".scr"));
     const dek::Settings settings = dek::LoadSettings(dek::RegistrySettingsStore(), folders.program);
     dek::DesktopChanger(folders, settings, wallpapers, screenSavers).ChangeAtRandom();

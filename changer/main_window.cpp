@@ -185,7 +185,7 @@ void MainWindow::OnCommand(int id, int notification) {
 void MainWindow::RebuildWallpaperList() {
     wallpapers_.Fill(platform::ListFiles(folders_.wall));
     const std::vector<std::wstring>& names = wallpapers_.Names();
-    const std::vector<DisplayPosition> positions = records_.Complete(names, folders_.wall, true);
+    const std::vector<DisplayPosition> positions = records_.Complete(names, true);
     std::vector<std::wstring> rows;
     rows.reserve(names.size());
     for (size_t i = 0; i < names.size(); ++i) rows.push_back(WallRow(positions[i], names[i]));

@@ -58,15 +58,11 @@ void WallRecords::Remove(std::wstring_view wallpaper) const {
     if (platform::IsNormalFile(path)) platform::DeleteFileAt(path);
 }
 
-std::vector<DisplayPosition> WallRecords::Complete(const std::vector<std::wstring>& names,
-                                                   const std::wstring& wallFolder, bool readPositions) const {
-    const std::unordered_set<std::wstring> walls = NormalFilesOf(wallFolder);
+std::vector<DisplayPosition> WallRecords::Complete(const std::vector<std::wstring>& names, bool readPositions) const {
     const std::unordered_set<std::wstring> records = NormalFilesOf(folder_);
     std::vector<DisplayPosition> positions(names.size(), Center);
     for (size_t i = 0; i < names.size(); ++i) {
-        // A file gone since the folder was listed gets no record; one that cannot be written
-        // reads as Center, which is what the desktop then gets.
-        if (!walls.contains(Folded(names[i]))) continue;
+        // A record that cannot be written reads as Center, which is what the desktop then gets.
         if (!records.contains(Folded(WallRecordName(names[i])))) {
             Write(names[i], Center);
         } else if (readPositions) {

@@ -27,11 +27,10 @@ public:
     // Removes the record, if there is one.
     void Remove(std::wstring_view wallpaper) const;
 
-    // For the list rebuild: creates the record (Center) of every wallpaper of `names` that lies in
-    // `wallFolder` and has none, and gives each name's position (all Center unless
-    // `readPositions`). One read of each folder stands in for a lookup per name.
-    std::vector<DisplayPosition> Complete(const std::vector<std::wstring>& names, const std::wstring& wallFolder,
-                                          bool readPositions) const;
+    // For the list rebuild: creates the record (Center) of every wallpaper of `names` (as the
+    // wallpaper folder was just listed) that has none, and gives each name's position (all Center
+    // unless `readPositions`). One read of the record folder stands in for a lookup per name.
+    std::vector<DisplayPosition> Complete(const std::vector<std::wstring>& names, bool readPositions) const;
 
 private:
     std::wstring folder_;
