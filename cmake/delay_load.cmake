@@ -17,8 +17,12 @@ if(MINGW)
     list(REMOVE_DUPLICATES imports)
     list(JOIN imports "\n" exports)
     file(WRITE ${DEK_DELAY_LIBRARY_DIR}/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
+    # dlltool names the library's members after the output path unless given a prefix; the
+    # linker orders some of its input by those names, so the program would depend on where it
+    # was built.
     execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${DEK_DELAY_LIBRARY_DIR}/${dll}.def --dllname ${dll}.dll
-                            --output-delaylib ${DEK_DELAY_LIBRARY_DIR}/lib${dll}.a COMMAND_ERROR_IS_FATAL ANY)
+                            --temp-prefix dek_delay_${dll} --output-delaylib ${DEK_DELAY_LIBRARY_DIR}/lib${dll}.a
+                    COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
 endif()
 

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Shows that a release depends on nothing but the commit: clones this repository twice into two
-# different temporary paths, checks out the current commit in both, runs scripts/dist.sh in one
-# and then in the other (later, in another time zone, with another umask), prints both zips'
-# SHA-256 and exits non-zero when they differ. Set TMPDIR to put the clones elsewhere.
+# Shows that a release depends on nothing but the commit: clones this repository twice, into a
+# temporary folder and into build/reproducible, checks out the current commit in both, runs
+# scripts/dist.sh in one and then in the other (later, in another time zone, with another umask),
+# prints both zips' SHA-256 and exits non-zero when they differ. Set TMPDIR to put the first
+# clone elsewhere.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$root" rev-parse HEAD)
 [ -z "$(git -C "$root" status --porcelain --untracked-files=no)" ] ||
   echo "Note: uncommitted changes are not part of the check of $commit."
 
+# The second clone lies in this repository's own build folder: a path that differs from the
+# first from its start, not only in its last names.
 work=$(mktemp -d "${TMPDIR:-/tmp}/dekorin-reproducible.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-clones=("$work/first/dekorin" "$work/second/another path/Dekorin-b")
+elsewhere=$root/build/reproducible
+trap 'rm -rf "$work" "$elsewhere"' EXIT
+rm -rf "$elsewhere"
+clones=("$work/first/dekorin" "$elsewhere/another path/Dekorin-b")
 for clone in "${clones[@]}"; do
   git clone -q --no-checkout "$root" "$clone"
   git -C "$clone" -c advice.detachedHead=false checkout -q "$commit"
