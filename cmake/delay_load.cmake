@@ -17,12 +17,11 @@ if(MINGW)
     list(REMOVE_DUPLICATES imports)
     list(JOIN imports "\n" exports)
     file(WRITE ${DEK_DELAY_LIBRARY_DIR}/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
-    # dlltool names the library's members after the output path unless given a prefix; the
-    # linker orders some of its input by those names, so the program would depend on where it
-    # was built.
-    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${DEK_DELAY_LIBRARY_DIR}/${dll}.def --dllname ${dll}.dll
-                            --temp-prefix dek_delay_${dll} --output-delaylib ${DEK_DELAY_LIBRARY_DIR}/lib${dll}.a
-                    COMMAND_ERROR_IS_FATAL ANY)
+    # dlltool names the library's members and symbols after the output path as it is given; the
+    # linker orders some of its input by those names, so a full path would make the program
+    # depend on where it was built.
+    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${dll}.def --dllname ${dll}.dll --output-delaylib lib${dll}.a
+                    WORKING_DIRECTORY ${DEK_DELAY_LIBRARY_DIR} COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
 endif()
 
