@@ -27,7 +27,11 @@ endif()
 
 function(dek_delay_load target)
   if(MINGW)
-    target_link_directories(${target} BEFORE PRIVATE ${DEK_DELAY_LIBRARY_DIR})
+    # Named relative to the build tree, where the linker runs: the linker orders import sections
+    # by the names of the libraries they come from, so a full path would make the program depend
+    # on where it was built.
+    file(RELATIVE_PATH relative ${CMAKE_BINARY_DIR} ${DEK_DELAY_LIBRARY_DIR})
+    target_link_options(${target} BEFORE PRIVATE -L${relative})
     target_link_libraries(${target} PRIVATE delayimp)
   elseif(MSVC)
     foreach(dll ${DEK_DELAY_LOADED_DLLS})
