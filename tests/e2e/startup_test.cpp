@@ -1,4 +1,4 @@
-// Dek started as a program for its one-shot run.
+// Dek started as a program: its one-shot run, and a start that cannot prepare its folders.
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
@@ -9,7 +9,8 @@ using namespace dektest;
 
 class Startup : public DekTest {};
 
-// Runs the folder's Dek.exe to its end: its exit code, none if it outlives the deadline (it is then ended).
+// Runs the folder's Dek.exe to its end, answering its message box with OK: its exit code, none if
+// it outlives the deadline (it is then ended).
 static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring arguments) {
     std::wstring commandLine = L"\"" + folder.Exe() + L"\" " + arguments;
     STARTUPINFOW startup = {sizeof startup};
@@ -19,8 +20,12 @@ static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring arg
         return {};
     }
     const platform::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
+    const bool ended = WaitFor([&] {
+        if (HWND box = FindWindowW(L"#32770", L"Dekorin")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+    });
     DWORD code = 0;
-    if (WaitForSingleObject(process.get(), 15000) == WAIT_OBJECT_0 && GetExitCodeProcess(process.get(), &code)) return code;
+    if (ended && GetExitCodeProcess(process.get(), &code)) return code;
     TerminateProcess(process.get(), 99);
     return {};
 }
@@ -28,7 +33,7 @@ static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring arg
 // "-e" changes both once and ends; the list's missing record is created as at any start. An
 // empty collection gets nothing, and the run still ends after starting the change sound (the
 // default sound, for a file that is not there).
-TEST_F(Startup, OneShotRunChangesOnceAndEnds) {
+TEST_F(Startup, TheOneShotRunChangesOnceAndABlockedStartEndsWithAFailure) {
     ProgramFolder folder(L"one shot");
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
     for (const wchar_t* saver : {L"\\s1.scr", L"\\s2.scr"}) WriteFile(folder.Saver() + saver, "saver");
@@ -45,4 +50,8 @@ TEST_F(Startup, OneShotRunChangesOnceAndEnds) {
     SetDesktopValue(L"Wallpaper", L"untouched");
     EXPECT_EQ(RunDek(empty, L"-e"), 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
+    // A plain file where a folder belongs ends the start, after its box, with a failure.
+    ProgramFolder blocked(L"blocked");
+    WriteFile(blocked.Dat(), "not a folder");
+    EXPECT_EQ(RunDek(blocked, L""), 2u);
 }

@@ -32,8 +32,7 @@ void WindowTest::TearDown() {
     window_.reset();
     g_answers.clear();
     if (g_answerTimer) KillTimer(nullptr, std::exchange(g_answerTimer, 0));
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    for (MSG quit; PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {  // the end of this test's program
     }
     DekTest::TearDown();
 }
