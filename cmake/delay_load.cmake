@@ -17,9 +17,8 @@ if(MINGW)
     list(REMOVE_DUPLICATES imports)
     list(JOIN imports "\n" exports)
     file(WRITE ${DEK_DELAY_LIBRARY_DIR}/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
-    # dlltool names the library's members and symbols after the output path as it is given; the
-    # linker orders some of its input by those names, so a full path would make the program
-    # depend on where it was built.
+    # Made under its bare name: dlltool names the library's symbols after the output path as given,
+    # and no build path belongs in a release.
     execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${dll}.def --dllname ${dll}.dll --output-delaylib lib${dll}.a
                     WORKING_DIRECTORY ${DEK_DELAY_LIBRARY_DIR} COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
