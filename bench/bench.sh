@@ -89,7 +89,7 @@ modules() {
 }
 module_row() {
   local what=$1 dek=$2 floor=$3
-  echo "| modules loaded, $what | $dek | $floor | $(awk -v d="$dek" -v f="$floor" 'BEGIN { printf "%.1f", d / f }') |"
+  echo "| modules loaded, $what | $dek | $floor | $(awk -v d="$dek" -v f="$floor" 'BEGIN { printf "%.2f", d / f }') |"
 }
 
 echo "$runs runs each, Dek and floor alternating: median (min..max). Memory: the working set"

@@ -1,5 +1,5 @@
 // The floor of Dek's resident memory: a window with a list box, a notification-area icon and a
-// one-minute timer, idle until closed. No C runtime.
+// one-minute timer, idle until closed. No C runtime; Dek's manifest (floor_window.rc).
 #include <windows.h>
 #include <shellapi.h>
 

@@ -142,7 +142,7 @@ bool Measure(const Figure& figure, int runs) {
     for (int i = 0; i < runs; ++i) {
         if (!run(figure.dek, dek, "Dek", i) || !run(figure.floor, floor, "floor", i)) return false;
     }
-    std::printf("| %s | %s | %s | %.1f |\n", figure.name, Summary(dek, figure.format).c_str(),
+    std::printf("| %s | %s | %s | %.2f |\n", figure.name, Summary(dek, figure.format).c_str(),
                 Summary(floor, figure.format).c_str(), Median(dek) / Median(floor));
     std::fflush(stdout);
     return true;
