@@ -15,6 +15,12 @@ if(MINGW)
   endif()
 endif()
 
+if(MSVC)
+  # Each program that has a manifest carries it in its resource script. The linker's own manifest
+  # would clash with it (or, written in after linking, replace it), so the linker writes none.
+  add_link_options(/MANIFEST:NO)
+endif()
+
 # windres does not report the files a script pulls in: a new icon or manifest must still rebuild.
 set_source_files_properties(resources/dek.rc resources/dekset.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
