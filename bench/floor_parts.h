@@ -1,5 +1,5 @@
 // What the floor programs share: reading a display record, and the window of the idle and fill
-// floors, a top-level window with one list box (id 1003, as Dek's List1). No C runtime.
+// floors, a top-level window with one list box (id 1003, as Dek's WallpaperList). No C runtime.
 #pragma once
 
 #include <windows.h>

@@ -14,7 +14,7 @@ namespace bench {
 // Dek's outside, as users and the tests see it; these stay the same while its code changes.
 inline constexpr wchar_t kDekClass[] = L"DekorinMainWindow";
 inline constexpr wchar_t kDekTitle[] = L"Dekorin";
-inline constexpr int kWallList = 1003;      // List1
+inline constexpr int kWallList = 1003;      // WallpaperList
 inline constexpr int kAddWallpaper = 1101;  // the wallpaper Add button
 inline constexpr int kChangeBoth = 2003;    // CHANGE menu: random wallpaper and screen saver
 inline constexpr wchar_t kAddDialogTitle[] = L"壁紙をリストに追加";

@@ -2,8 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "changer/collection/shelf.h"
-#include "changer/collection/wall_records.h"
+#include "changer/collection/collection.h"
 #include "changer/core/program.h"
 #include "changer/core/run_mode.h"
 #include "changer/core/settings_registry.h"
@@ -17,12 +16,11 @@ namespace {
 // wallpaper list would create missing display records, so this run does too.
 int RunOneShotChange(const dek::ProgramFolders& folders) {
     if (!dek::PrepareCollectionFolders(folders)) return 2;
-    dek::Shelf wallpapers, screenSavers;
-    wallpapers.Fill(platform::ListFiles(folders.wall));
-    dek::WallRecords(folders.dat).Complete(wallpapers.Names(), false);
-    screenSavers.Fill(platform::ListFiles(folders.saver, L".scr"));
+    dek::Collection collection(folders);
+    collection.RebuildWallpapers(false);
+    collection.RefreshScreenSavers();
     const dek::Settings settings = dek::LoadSettings(dek::RegistrySettingsStore(), folders.program);
-    dek::DesktopChanger(folders, settings, wallpapers, screenSavers).ChangeAtRandom();
+    dek::DesktopChanger(collection, settings).ChangeAtRandom();
     return 0;
 }
 

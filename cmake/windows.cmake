@@ -45,7 +45,6 @@ add_library(dek_platform STATIC
   platform/pictures.cpp
   platform/process.cpp
   platform/registry.cpp
-  platform/settings_store.cpp
   platform/shell.cpp
   platform/shell_folders.cpp
   platform/shell_link.cpp
@@ -54,24 +53,28 @@ add_library(dek_platform STATIC
 )
 target_link_libraries(dek_platform PUBLIC platform_logic shell32 ole32 uuid comctl32 comdlg32 gdi32 user32 advapi32 winmm msvfw32)
 
-# Everything of the changer but its entry point and its minute, so that tests can link it too.
+# Everything of the changer but its entry point, so that tests can link it too.
 add_library(dek_changer STATIC
   changer/main_window.cpp
   changer/core/program.cpp
   changer/collection/adding.cpp
+  changer/collection/collection.cpp
+  changer/collection/collection_editor.cpp
+  changer/collection/collection_lists.cpp
   changer/collection/picture_window.cpp
   changer/collection/position_dialog.cpp
   changer/collection/wall_records.cpp
   changer/desktop/apply.cpp
   changer/desktop/change_sound.cpp
+  changer/desktop/change_timer.cpp
   changer/desktop/desktop_changer.cpp
   changer/dialogs/settings_dialog.cpp
   changer/tray/tray_icon.cpp
 )
 target_link_libraries(dek_changer PUBLIC dek_logic dek_platform)
 
-# The changer. Its change timer's minute is compiled in (the window tests count one every 100 ms).
-add_executable(Dek WIN32 changer/main.cpp changer/desktop/change_timer.cpp resources/dek.rc)
+# The changer.
+add_executable(Dek WIN32 changer/main.cpp resources/dek.rc)
 target_link_libraries(Dek PRIVATE dek_changer)
 dek_use_wide_entry_point(Dek)
 dek_delay_load(Dek)

@@ -109,6 +109,12 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
     return names;
 }
 
+bool ListOrder(std::wstring_view a, std::wstring_view b) {
+    const int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                                      b.data(), static_cast<int>(b.size()), nullptr, nullptr, 0);
+    return order == CSTR_EQUAL ? a < b : order == CSTR_LESS_THAN;
+}
+
 std::wstring ShortPathOf(const std::wstring& path) {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {

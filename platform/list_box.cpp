@@ -22,17 +22,14 @@ void FillListBox(HWND listBox, const std::vector<std::wstring>& rows) {
     InvalidateRect(listBox, nullptr, TRUE);
 }
 
-int SelectedListRow(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
-
-std::wstring ListRowText(HWND listBox, int row) {
-    const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(listBox, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return text;
+void InsertListRow(HWND listBox, int row, const std::wstring& text) {
+    SendMessageW(listBox, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void DeleteListRow(HWND listBox, int row) { SendMessageW(listBox, LB_DELETESTRING, static_cast<WPARAM>(row), 0); }
+
 void SelectListRow(HWND listBox, int row) { SendMessageW(listBox, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+
+int SelectedListRow(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
 
 }  // namespace platform

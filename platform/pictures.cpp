@@ -41,12 +41,6 @@ PictureLoad Measure(const std::wstring& path) {
 
 }  // namespace
 
-COLORREF Picture::PixelAt(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return RGB(0, 0, 0);
-    const uint8_t* p = pixels_.data() + static_cast<size_t>(y) * Stride(width_) + static_cast<size_t>(x) * 3;
-    return RGB(p[2], p[1], p[0]);
-}
-
 UniqueHBitmap Picture::CreateBitmap() const {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

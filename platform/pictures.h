@@ -29,8 +29,6 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     const std::vector<uint8_t>& Pixels() const { return pixels_; }
-    // The colour of one pixel; black outside the picture.
-    COLORREF PixelAt(int x, int y) const;
     // A device-independent bitmap of the picture for showing it; null when none can be made.
     UniqueHBitmap CreateBitmap() const;
 

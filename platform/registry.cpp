@@ -41,20 +41,4 @@ bool SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, s
                           reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-bool DeleteRegValue(HKEY root, std::wstring_view subkey, std::wstring_view name) {
-    UniqueHKey key;
-    if (RegOpenKeyExW(root, std::wstring(subkey).c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) {
-        return false;
-    }
-    return RegDeleteValueW(key.get(), std::wstring(name).c_str()) == ERROR_SUCCESS;
-}
-
-bool DeleteRegTree(HKEY root, std::wstring_view subkey) {
-    const LSTATUS status = RegDeleteTreeW(root, std::wstring(subkey).c_str());
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return false;
-    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
-    const LSTATUS removed = RegDeleteKeyW(root, std::wstring(subkey).c_str());
-    return removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND;
-}
-
 }  // namespace platform

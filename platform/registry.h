@@ -16,9 +16,4 @@ std::optional<std::wstring> ReadRegString(HKEY root, std::wstring_view subkey, s
 // Opens the key, creating it when missing, writes the value as REG_SZ and closes the key.
 bool SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, std::wstring_view text);
 
-bool DeleteRegValue(HKEY root, std::wstring_view subkey, std::wstring_view name);
-
-// Removes a key with everything below it; true also when it was not there.
-bool DeleteRegTree(HKEY root, std::wstring_view subkey);
-
 }  // namespace platform

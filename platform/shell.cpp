@@ -23,19 +23,9 @@ NOTIFYICONDATAW Record(const NotifyIcon& icon) {
 
 }  // namespace
 
-bool AddNotifyIcon(const NotifyIcon& icon) {
+bool ShellNotify(DWORD message, const NotifyIcon& icon) {
     NOTIFYICONDATAW data = Record(icon);
-    return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
-}
-
-bool ModifyNotifyIcon(const NotifyIcon& icon) {
-    NOTIFYICONDATAW data = Record(icon);
-    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
-bool DeleteNotifyIcon(const NotifyIcon& icon) {
-    NOTIFYICONDATAW data = Record(icon);
-    return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+    return Shell_NotifyIconW(message, &data) != FALSE;
 }
 
 bool NotifyIconExists(HWND window, UINT id) {

@@ -19,9 +19,8 @@ struct NotifyIcon {
     std::wstring_view tip;
 };
 
-bool AddNotifyIcon(const NotifyIcon& icon);
-bool ModifyNotifyIcon(const NotifyIcon& icon);
-bool DeleteNotifyIcon(const NotifyIcon& icon);
+// NIM_ADD, NIM_MODIFY or NIM_DELETE for the icon; true when the shell took it.
+bool ShellNotify(DWORD message, const NotifyIcon& icon);
 // True when the shell holds an icon for this window and id (a modification that changes nothing).
 bool NotifyIconExists(HWND window, UINT id);
 

@@ -2,14 +2,16 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "platform/dpi.h"
 #include "platform/window_placement.h"
 
 namespace platform {
 namespace {
 
-// Top-level windows of the program still open that keep it running; the program ends when the
-// last one goes. The one count the message loop needs, kept for the thread's windows.
+// Top-level windows of the program still open; the program ends when the last one goes. The one
+// count the message loop needs, kept for the thread's windows.
 int g_openTopLevelWindows = 0;
 
 void CountOut() {
@@ -60,17 +62,6 @@ Window::~Window() {
 
 Window* Window::FromHandle(HWND hwnd) {
     return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
-}
-
-void Window::SetKeepsProgramRunning(bool keeps) {
-    keepsProgramRunning_ = keeps;
-    if (!hwnd_ || (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) != 0 || counted_ == keeps) return;
-    counted_ = keeps;
-    if (keeps) {
-        ++g_openTopLevelWindows;
-    } else {
-        CountOut();
-    }
 }
 
 int Window::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
@@ -207,7 +198,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0 && self->keepsProgramRunning_) {
+        if ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0) {
             self->counted_ = true;
             ++g_openTopLevelWindows;
         }
@@ -251,6 +242,33 @@ bool Window::KeepControlFocus(WPARAM activation) {
     if (!target) return false;
     SetFocus(target);
     return true;
+}
+
+void Window::RunModal(HWND focus) {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsWindowEnabled(window) && IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled) EnableWindow(window, FALSE);
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetFocus(focus);
+    modal_ = true;
+    MSG msg;
+    while (modal_ && hwnd_) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        HandleOne(msg);
+    }
+    modal_ = false;
+    for (HWND window : disabled) EnableWindow(window, TRUE);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void HandleOne(MSG& msg) {

@@ -78,6 +78,13 @@ public:
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
 
+    // Shows the window modally and returns once EndModal has been called (or the program ends, whose
+    // quit then reaches the outer loop): the thread's other windows take no input meanwhile, and get
+    // it back before this window is destroyed, so that activation returns to them. `focus` takes
+    // the keyboard first.
+    void RunModal(HWND focus);
+    void EndModal() { modal_ = false; }
+
     // Centres the window on a monitor (null: its own), then moves it as far as needed to keep it
     // in that monitor's work area, title bar first.
     void Centre(HMONITOR monitor = nullptr);
@@ -91,9 +98,6 @@ protected:
     // outlive the window: it lays the controls out again when the DPI changes.
     void CreateControls(std::span<const ControlSpec> specs);
     void AddTooltip(int controlId, const wchar_t* text);
-    // The program ends when the last top-level window that keeps it running closes. A window
-    // that only serves in the background (hidden) says so, before or after it is created.
-    void SetKeepsProgramRunning(bool keeps);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // After the window has taken its new DPI: controls, font and icons follow it already.
@@ -109,8 +113,8 @@ private:
     void LayOutControls();
 
     HWND hwnd_ = nullptr;
-    bool keepsProgramRunning_ = true;
-    bool counted_ = false;  // in the count of windows that keep the program running
+    bool counted_ = false;  // in the count of open top-level windows, which keep the program running
+    bool modal_ = false;
     int dpi_ = 96;
     FontChoice fontChoice_ = {};
     int iconResource_ = 0;

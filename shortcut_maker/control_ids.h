@@ -1,20 +1,20 @@
-// DekSet's window and its controls, shared with the tests that drive DekSet from outside.
+// DekSet's window and its controls, shared with the tests and tools that drive DekSet from outside.
 #pragma once
 
 namespace dekset {
 
-inline constexpr wchar_t kWindowClass[] = L"DekSetPro2Form1";
+inline constexpr wchar_t kWindowClass[] = L"DekSetWindow";
 
-enum ControlId : int {
-    Label2 = 1001,
-    Command2,  // "..."
-    Command5,  // ショートカット作成
-    Command6,  // 終了
-    Combo1,
-    Option1Base = 1101,
+enum ShortcutWindowControl : int {
+    DestinationLabel = 1001,
+    BrowseButton,          // "..."
+    CreateShortcutButton,  // "ショートカット作成"
+    ExitButton,            // "終了"
+    DestinationBox,        // "スタートアップ", "デスクトップ" or a typed folder
+    StartModeOptionBase = 1101,
 };
 
-// The option buttons of the start modes, Option1(0) to Option1(2).
-constexpr int Option1(int index) { return Option1Base + index; }
+// The option buttons of the start modes, in the order of StartMode.
+constexpr int StartModeOption(int index) { return StartModeOptionBase + index; }
 
 }  // namespace dekset

@@ -12,13 +12,13 @@ namespace dekset {
 // The window's caption and the title of every message box of the program.
 inline constexpr std::wstring_view kProgramTitle = L"DEKショートカット作成";
 
-// The two entries of Combo1's list, and the shell folders they stand for.
+// The two entries of DestinationBox's list, and the shell folders they stand for.
 inline constexpr std::wstring_view kStartupEntry = L"スタートアップ";
 inline constexpr std::wstring_view kDesktopEntry = L"デスクトップ";
 inline constexpr int kCsidlStartup = 7;  // CSIDL_STARTUP
 inline constexpr int kCsidlDesktop = 0;  // CSIDL_DESKTOP
 
-// One per option button Option1(0) to Option1(2), in that order.
+// One per option button StartModeOption(0) to StartModeOption(2), in that order.
 enum class StartMode { Normal, Hidden, RandomOnly };
 
 struct StartModeInfo {
@@ -29,7 +29,7 @@ struct StartModeInfo {
 
 StartModeInfo InfoOf(StartMode mode);
 
-// Where the text of Combo1 sends the shortcut.
+// Where the text of DestinationBox sends the shortcut.
 struct Destination {
     std::optional<int> specialFolder;  // a shell folder (CSIDL) to look up when the shortcut is made
     std::wstring folder;               // otherwise this folder, as typed

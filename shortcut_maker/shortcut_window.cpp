@@ -19,14 +19,14 @@ using platform::ControlSpec;
 
 // Client area 6630 x 1575 twips. Table order is keyboard order.
 const ControlSpec kLayout[] = {
-    {Label2, ControlKind::Label, L"ショートカットを作成するフォルダ", 120, 120, 2475, 180},
-    {Command2, ControlKind::Button, L"...", 6240, 360, 255, 255},
-    {Command5, ControlKind::Button, L"ショートカット作成", 3360, 1200, 1815, 255, false},
-    {Command6, ControlKind::Button, L"終了", 5280, 1200, 1215, 255},
-    {Combo1, ControlKind::ComboBox, L"", 120, 360, 6015, 300},
-    {Option1(0), ControlKind::Option, InfoOf(StartMode::Normal).caption.data(), 120, 720, 2655, 255},
-    {Option1(1), ControlKind::Option, InfoOf(StartMode::Hidden).caption.data(), 120, 960, 2655, 255},
-    {Option1(2), ControlKind::Option, InfoOf(StartMode::RandomOnly).caption.data(), 120, 1200, 2655, 255},
+    {DestinationLabel, ControlKind::Label, L"ショートカットを作成するフォルダ", 120, 120, 2475, 180},
+    {BrowseButton, ControlKind::Button, L"...", 6240, 360, 255, 255},
+    {CreateShortcutButton, ControlKind::Button, L"ショートカット作成", 3360, 1200, 1815, 255, false},
+    {ExitButton, ControlKind::Button, L"終了", 5280, 1200, 1215, 255},
+    {DestinationBox, ControlKind::ComboBox, L"", 120, 360, 6015, 300},
+    {StartModeOption(0), ControlKind::Option, InfoOf(StartMode::Normal).caption.data(), 120, 720, 2655, 255},
+    {StartModeOption(1), ControlKind::Option, InfoOf(StartMode::Hidden).caption.data(), 120, 960, 2655, 255},
+    {StartModeOption(2), ControlKind::Option, InfoOf(StartMode::RandomOnly).caption.data(), 120, 1200, 2655, 255},
 };
 
 // A fixed single frame with a close box and no minimise or maximise box.
@@ -71,14 +71,14 @@ bool ShortcutWindow::Open() {
         return false;
     }
     CreateControls(kLayout);
-    FitCaptionWidth(Control(Label2));
-    SetChecked(Option1(0), true);
+    FitCaptionWidth(Control(DestinationLabel));
+    SetChecked(StartModeOption(0), true);
 
-    HWND combo = Control(Combo1);
+    HWND combo = Control(DestinationBox);
     ShowWindow(combo, SW_HIDE);
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kStartupEntry.data()));
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kDesktopEntry.data()));
-    // Choosing an entry from code counts as the user's choice, and so enables Command5.
+    // Choosing an entry from code counts as the user's choice, and so enables CreateShortcutButton.
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     OnDestinationChosen();
     ShowWindow(combo, SW_SHOW);
@@ -101,16 +101,16 @@ LRESULT ShortcutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 void ShortcutWindow::OnCommand(int id, int notification) {
     switch (id) {
-    case Combo1:
+    case DestinationBox:
         if (notification == CBN_SELCHANGE) OnDestinationChosen();
         break;
-    case Command2:
+    case BrowseButton:
         if (notification == BN_CLICKED) BrowseForDestination();
         break;
-    case Command5:
+    case CreateShortcutButton:
         if (notification == BN_CLICKED) CreateShortcut();
         break;
-    case Command6:
+    case ExitButton:
         if (notification == BN_CLICKED) DestroyWindow(hwnd());
         break;
     default:
@@ -119,12 +119,12 @@ void ShortcutWindow::OnCommand(int id, int notification) {
 }
 
 // The label keeps its caption on one line at the new size of the font too.
-void ShortcutWindow::OnDpiChanged() { FitCaptionWidth(Control(Label2)); }
+void ShortcutWindow::OnDpiChanged() { FitCaptionWidth(Control(DestinationLabel)); }
 
 // Only a choice from the list (also from code) runs this; typing in the field does not.
 void ShortcutWindow::OnDestinationChosen() {
     // While the selection changes, the text field still shows the old entry: read the new one.
-    HWND combo = Control(Combo1);
+    HWND combo = Control(DestinationBox);
     const LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     std::wstring text;
     if (selected != CB_ERR) {
@@ -136,18 +136,18 @@ void ShortcutWindow::OnDestinationChosen() {
             text.resize(got > 0 ? static_cast<size_t>(got) : 0);
         }
     } else {
-        text = Text(Combo1);
+        text = Text(DestinationBox);
     }
-    Enable(Command5, !text.empty());
+    Enable(CreateShortcutButton, !text.empty());
 }
 
 void ShortcutWindow::BrowseForDestination() {
     const std::wstring folder = platform::BrowseForFolder(hwnd(), kBrowsePrompt);
-    if (!folder.empty()) SetText(Combo1, folder);
+    if (!folder.empty()) SetText(DestinationBox, folder);
 }
 
 void ShortcutWindow::CreateShortcut() {
-    const Destination destination = DestinationOf(Text(Combo1));
+    const Destination destination = DestinationOf(Text(DestinationBox));
     std::wstring folder = destination.folder;
     if (destination.specialFolder) {
         const platform::SpecialFolder special = platform::SpecialFolderPath(GetDesktopWindow(), *destination.specialFolder);
@@ -164,8 +164,8 @@ void ShortcutWindow::CreateShortcut() {
 }
 
 StartMode ShortcutWindow::ChosenStartMode() const {
-    if (IsChecked(Option1(0))) return StartMode::Normal;
-    if (IsChecked(Option1(1))) return StartMode::Hidden;
+    if (IsChecked(StartModeOption(0))) return StartMode::Normal;
+    if (IsChecked(StartModeOption(1))) return StartMode::Hidden;
     return StartMode::RandomOnly;
 }
 

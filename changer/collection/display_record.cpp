@@ -11,6 +11,10 @@ bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n' || IsBlank(c)
 
 }  // namespace
 
+DisplayPosition ShownPosition(DisplayPosition position) {
+    return position == Center || position == Tile ? position : Stretch;
+}
+
 DisplayPosition ParseWallRecord(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;

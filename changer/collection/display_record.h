@@ -16,6 +16,9 @@ inline constexpr DisplayPosition Center = 0;   // once, in the middle of the des
 inline constexpr DisplayPosition Tile = 1;     // repeated over the whole desktop
 inline constexpr DisplayPosition Stretch = 2;  // enlarged over the desktop
 
+// How a record's number is shown and laid on the desktop: any number but these is stretched.
+DisplayPosition ShownPosition(DisplayPosition position);
+
 // The first number of the record: leading blanks skipped, the number ending at the first comma,
 // blank or line end. A fraction rounds to the nearest whole number, halves to the even one.
 // A record that is empty, does not begin with a number, or whose number does not fit 16 bits

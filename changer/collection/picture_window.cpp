@@ -1,6 +1,6 @@
 #include "changer/collection/picture_window.h"
 
-#include "changer/collection/form_ids.h"
+#include "changer/collection/collection_window_ids.h"
 #include "changer/core/ui_font.h"
 
 namespace dek {
@@ -9,9 +9,9 @@ namespace {
 using platform::ControlKind;
 using platform::ControlSpec;
 
-// Picture1 at the top-left corner of the inner area; it takes its size from its picture.
+// PreviewPicture at the top-left corner of the inner area; it takes its size from its picture.
 const ControlSpec kLayout[] = {
-    {Picture1, ControlKind::Picture, L"", 0, 0, 0, 0},
+    {PreviewPicture, ControlKind::Picture, L"", 0, 0, 0, 0},
 };
 
 // A fixed dialog frame without caption, control box or minimise and maximise boxes: no title bar.
@@ -19,7 +19,7 @@ const ControlSpec kLayout[] = {
 constexpr DWORD kStyle = WS_POPUP | WS_DLGFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 
-// A click on the picture is answered once the click itself has been handled, so that Picture1 is
+// A click on the picture is answered once the click itself has been handled, so that PreviewPicture is
 // not destroyed inside its own message.
 constexpr UINT kCloseMessage = WM_APP + 1;
 
@@ -29,13 +29,13 @@ bool PictureWindow::Create() {
     if (hwnd()) return true;
     if (!CreateTopLevel({kPictureWindowClass, L"", kStyle, kExStyle, 0, 0, kInterfaceFont})) return false;
     CreateControls(kLayout);
-    AddTooltip(Picture1, L"クリックすると閉じます");
+    AddTooltip(PreviewPicture, L"クリックすると閉じます");
     return true;
 }
 
 void PictureWindow::Hold(const platform::Picture& picture) {
     platform::UniqueHBitmap bitmap = picture.CreateBitmap();
-    SendMessageW(Control(Picture1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
+    SendMessageW(Control(PreviewPicture), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
     bitmap_ = std::move(bitmap);
 }
 
@@ -44,7 +44,7 @@ void PictureWindow::ShowPreview(const platform::Picture& picture) {
     if (!Create()) return;
     Hold(picture);
     RECT shown = {};
-    GetWindowRect(Control(Picture1), &shown);
+    GetWindowRect(Control(PreviewPicture), &shown);
     SetWindowPos(hwnd(), nullptr, 0, 0, shown.right - shown.left, shown.bottom - shown.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (created) Centre();
@@ -59,7 +59,7 @@ LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND:
         // Enter and Esc arrive as OK and Cancel through the dialog keyboard handling.
-        if ((LOWORD(wParam) == Picture1 && HIWORD(wParam) == STN_CLICKED) || LOWORD(wParam) == IDOK ||
+        if ((LOWORD(wParam) == PreviewPicture && HIWORD(wParam) == STN_CLICKED) || LOWORD(wParam) == IDOK ||
             LOWORD(wParam) == IDCANCEL) {
             PostMessageW(hwnd(), kCloseMessage, 0, 0);
         }
@@ -72,7 +72,7 @@ LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DESTROY:
         // The picture goes with the window.
-        SendMessageW(Control(Picture1), STM_SETIMAGE, IMAGE_BITMAP, 0);
+        SendMessageW(Control(PreviewPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
         bitmap_.reset();
         return 0;
     default:

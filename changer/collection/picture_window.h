@@ -29,7 +29,7 @@ private:
     bool Create();
     void Hold(const platform::Picture& picture);
 
-    platform::UniqueHBitmap bitmap_;  // what Picture1 shows; Picture1 does not own it
+    platform::UniqueHBitmap bitmap_;  // what PreviewPicture shows; PreviewPicture does not own it
 };
 
 }  // namespace dek

@@ -1,11 +1,10 @@
-// "壁紙の表示位置", the display-position dialog: three options and OK. It is created for each
-// showing and destroyed when it closes.
+// "壁紙の表示位置", the display-position dialog: an option per position and OK. It is created for
+// each showing and destroyed when it closes.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
-#include <vector>
 
 #include "changer/collection/display_record.h"
 #include "platform/window.h"
@@ -16,7 +15,7 @@ class PositionDialog final : public platform::Window {
 public:
     // Shows the dialog modally and returns once it has closed, by OK or any other way (it has no
     // cancel): the position of the option clicked last, or nothing when none was. `preselected`
-    // (0, 1 or 2) is selected as if clicked when the dialog opens; otherwise no option is.
+    // is selected as if clicked when the dialog opens; otherwise no option is.
     static std::optional<DisplayPosition> Ask(HWND owner, std::optional<DisplayPosition> preselected);
 
 protected:
@@ -24,11 +23,9 @@ protected:
 
 private:
     PositionDialog() = default;
-    void ClickOption(int index);
-    void Close();
+    void ClickOption(DisplayPosition position);
 
     std::optional<DisplayPosition> chosen_;
-    std::vector<HWND> disabledWindows_;  // given their input back when the dialog closes
 };
 
 }  // namespace dek

@@ -58,18 +58,16 @@ void WallRecords::Remove(std::wstring_view wallpaper) const {
     if (platform::IsNormalFile(path)) platform::DeleteFileAt(path);
 }
 
-std::vector<DisplayPosition> WallRecords::Complete(const std::vector<std::wstring>& names, bool readPositions) const {
+void WallRecords::Complete(std::vector<ShelfItem>& wallpapers, bool readPositions) const {
     const std::unordered_set<std::wstring> records = NormalFilesOf(folder_);
-    std::vector<DisplayPosition> positions(names.size(), Center);
-    for (size_t i = 0; i < names.size(); ++i) {
+    for (ShelfItem& wallpaper : wallpapers) {
         // A record that cannot be written reads as Center, which is what the desktop then gets.
-        if (!records.contains(Folded(WallRecordName(names[i])))) {
-            Write(names[i], Center);
+        if (!records.contains(Folded(WallRecordName(wallpaper.name)))) {
+            Write(wallpaper.name, Center);
         } else if (readPositions) {
-            positions[i] = ReadRecordFile(PathOf(names[i]));
+            wallpaper.position = ReadRecordFile(PathOf(wallpaper.name));
         }
     }
-    return positions;
 }
 
 }  // namespace dek

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "changer/collection/display_record.h"
+#include "changer/collection/shelf.h"
 
 namespace dek {
 
@@ -27,10 +28,11 @@ public:
     // Removes the record, if there is one.
     void Remove(std::wstring_view wallpaper) const;
 
-    // For the list rebuild: creates the record (Center) of every wallpaper of `names` (as the
-    // wallpaper folder was just listed) that has none, and gives each name's position (all Center
-    // unless `readPositions`). One read of the record folder stands in for a lookup per name.
-    std::vector<DisplayPosition> Complete(const std::vector<std::wstring>& names, bool readPositions) const;
+    // For the list rebuild: creates the record (Center) of every wallpaper of `wallpapers` (as the
+    // wallpaper folder was just listed) that has none, and sets each one's position from its
+    // record (all Center unless `readPositions`). One read of the record folder stands in for a
+    // lookup per name.
+    void Complete(std::vector<ShelfItem>& wallpapers, bool readPositions) const;
 
 private:
     std::wstring folder_;

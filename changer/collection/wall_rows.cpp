@@ -3,7 +3,7 @@
 namespace dek {
 
 wchar_t WallMarker(DisplayPosition position) {
-    switch (position) {
+    switch (ShownPosition(position)) {
     case Center: return kCenterMarker;
     case Tile: return kTileMarker;
     default: return kStretchMarker;
@@ -17,20 +17,6 @@ std::wstring WallRow(DisplayPosition position, std::wstring_view fileName) {
     row += kRowSpace;
     row += fileName;
     return row;
-}
-
-WallRowParts ParseWallRow(std::wstring_view row) {
-    WallRowParts parts;
-    if (row.size() > 2) parts.fileName = row.substr(2);
-    if (!row.empty()) {
-        switch (row.front()) {
-        case kCenterMarker: parts.position = Center; break;
-        case kTileMarker: parts.position = Tile; break;
-        case kStretchMarker: parts.position = Stretch; break;
-        default: break;
-        }
-    }
-    return parts;
 }
 
 }  // namespace dek

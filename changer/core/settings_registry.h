@@ -1,19 +1,21 @@
-// The changer's settings in the per-user store: application "DEK", section "setting".
+// The changer's settings in the registry, as texts under the per-user key below.
 #pragma once
 
 #include "changer/core/settings.h"
-#include "platform/settings_store.h"
+#include "platform/registry.h"
 
 namespace dek {
 
+inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\DEK\\setting";
+
 class RegistrySettingsStore final : public SettingsStore {
 public:
-    RegistrySettingsStore() : store_(L"DEK", L"setting") {}
-    std::optional<std::wstring> Read(std::wstring_view key) const override { return store_.Get(key); }
-    void Write(std::wstring_view key, std::wstring_view text) override { store_.Save(key, text); }
-
-private:
-    platform::AppSettings store_;
+    std::optional<std::wstring> Read(std::wstring_view key) const override {
+        return platform::ReadRegString(HKEY_CURRENT_USER, kSettingsKey, key);
+    }
+    void Write(std::wstring_view key, std::wstring_view text) override {
+        platform::SetRegString(HKEY_CURRENT_USER, kSettingsKey, key, text);
+    }
 };
 
 }  // namespace dek

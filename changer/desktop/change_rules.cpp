@@ -15,7 +15,7 @@ bool IsWaveHeader(std::string_view firstBytes) {
 }
 
 DesktopTiling TilingFor(DisplayPosition position) {
-    switch (position) {
+    switch (ShownPosition(position)) {
     case Center: return {L"0", L"0"};
     case Tile: return {L"1", L"0"};
     default: return {L"0", L"2"};

@@ -2,11 +2,6 @@
 
 #include "changer/desktop/change_rules.h"
 
-// A test build counts a "minute" in milliseconds of its own.
-#ifndef DEK_MINUTE_MS
-#define DEK_MINUTE_MS 60000
-#endif
-
 namespace dek {
 
 void ChangeTimer::Detach() {
@@ -20,7 +15,7 @@ void ChangeTimer::Follow(const Settings& settings) {
     if (!window_ || wanted == running_) return;
     running_ = wanted;
     if (wanted) {
-        SetTimer(window_, kId, DEK_MINUTE_MS, nullptr);
+        SetTimer(window_, kId, minute_, nullptr);
     } else {
         KillTimer(window_, kId);
     }

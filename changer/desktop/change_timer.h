@@ -15,7 +15,11 @@ public:
     // Ticks arrive as WM_TIMER with this id at the window given to Attach.
     static constexpr UINT_PTR kId = 1;
 
-    void Attach(HWND window) { window_ = window; }
+    // `minuteMilliseconds` is the length of its minute: 60000, shorter in tests.
+    void Attach(HWND window, UINT minuteMilliseconds) {
+        window_ = window;
+        minute_ = minuteMilliseconds;
+    }
     // The window is going: its timer goes with it, and later calls do nothing.
     void Detach();
     // On exactly when timed changes are on and have an interval. Switching on a running timer
@@ -26,6 +30,7 @@ public:
 
 private:
     HWND window_ = nullptr;
+    UINT minute_ = 60000;
     bool running_ = false;
     int16_t minuteCount_ = 0;
 };

@@ -3,16 +3,13 @@
 #include <chrono>
 
 #include "changer/desktop/apply.h"
-#include "changer/desktop/change_sound.h"
 
 namespace dek {
 
-DesktopChanger::DesktopChanger(const ProgramFolders& folders, const Settings& settings, Shelf& wallpapers,
-                               Shelf& screenSavers)
-    : folders_(folders),
+DesktopChanger::DesktopChanger(Collection& collection, const Settings& settings, SoundPlayer player)
+    : collection_(collection),
       settings_(settings),
-      wallpapers_(wallpapers),
-      screenSavers_(screenSavers),
+      player_(std::move(player)),
       random_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
 // r in [0, 1).
@@ -21,33 +18,33 @@ double DesktopChanger::Draw() {
            (static_cast<double>(std::mt19937::max() - std::mt19937::min()) + 1.0);
 }
 
-void DesktopChanger::ChangeAtRandom(const Picked& wallpaperPicked, const Picked& screenSaverPicked) {
+void DesktopChanger::ChangeAtRandom(const Picked& picked) {
     // Started before anything is applied; the change goes on while it plays.
-    PlayChangeSound(settings_);
-    ChangeWallpaperAtRandom(wallpaperPicked);
-    ChangeScreenSaverAtRandom(screenSaverPicked);
+    PlayChangeSound(settings_, player_);
+    ChangeWallpaperAtRandom(picked);
+    ChangeScreenSaverAtRandom(picked);
 }
 
 void DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) {
-    if (!wallpapers_.PickAtRandom([this] { return Draw(); })) return;
+    if (!collection_.Wallpapers().PickAtRandom([this] { return Draw(); })) return;
     if (picked) picked();
-    ApplyWallpaper(folders_, wallpapers_.Selected());
+    ApplyWallpaper(collection_.Folders(), collection_.Wallpapers().Selected());
 }
 
 void DesktopChanger::ChangeScreenSaverAtRandom(const Picked& picked) {
-    if (!screenSavers_.PickAtRandom([this] { return Draw(); })) return;
+    if (!collection_.ScreenSavers().PickAtRandom([this] { return Draw(); })) return;
     if (picked) picked();
-    ApplyScreenSaver(folders_, screenSavers_.Selected());
+    ApplyScreenSaver(collection_.Folders(), collection_.ScreenSavers().Selected());
 }
 
 void DesktopChanger::ApplySelectedWallpaper() {
-    PlayChangeSound(settings_);
-    ApplyWallpaper(folders_, wallpapers_.Selected());
+    PlayChangeSound(settings_, player_);
+    ApplyWallpaper(collection_.Folders(), collection_.Wallpapers().Selected());
 }
 
 void DesktopChanger::ApplySelectedScreenSaver() {
-    PlayChangeSound(settings_);
-    ApplyScreenSaver(folders_, screenSavers_.Selected());
+    PlayChangeSound(settings_, player_);
+    ApplyScreenSaver(collection_.Folders(), collection_.ScreenSavers().Selected());
 }
 
 }  // namespace dek

@@ -19,28 +19,28 @@ constexpr int kClientHeight = 5295;
 
 // Top to bottom; table order is keyboard order, and each frame comes before what it holds.
 const ControlSpec kLayout[] = {
-    {Form3Frame2, ControlKind::Frame, L"ﾃﾞﾌｫﾙﾄのﾃﾞｨﾚｸﾄﾘ", 120, 60, 4335, 1410},
-    {Form3Label2, ControlKind::Label, L"壁紙", 240, 300, 3615, 210},
-    {Form3Text2, ControlKind::Edit, L"", 240, 510, 3615, 285},
-    {Form3Command2, ControlKind::Button, L"...", 3960, 510, 375, 285},
-    {Form3Label3, ControlKind::Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 240, 870, 3615, 210},
-    {Form3Text3, ControlKind::Edit, L"", 240, 1080, 3615, 285},
-    {Form3Command3, ControlKind::Button, L"...", 3960, 1080, 375, 285},
-    {Form3Frame1, ControlKind::Frame, L"ｽｸﾘｰﾝｾｰﾊﾞｰ固有の設定", 120, 1560, 4335, 1140},
-    {Form3Label5, ControlKind::Label, L"待ち時間", 240, 1845, 840, 210},
-    {Form3Text4, ControlKind::Edit, L"0", 1080, 1800, 615, 285},
-    {Form3Label4, ControlKind::Label, L"分 (1 ～ 60)", 1800, 1845, 2535, 210},
-    {Form3Option1On, ControlKind::Option, L"ON", 240, 2145, 1095, 240},
-    {Form3Option1Off, ControlKind::Option, L"OFF", 240, 2385, 1095, 240},
-    {Form3Check1, ControlKind::CheckBox, L"起動時に変更", 120, 2790, 4335, 240},
-    {Form3Check2, ControlKind::CheckBox, L"一定時間ごとに変更", 120, 3060, 4335, 240},
-    {Form3Text1, ControlKind::Edit, L"0", 360, 3330, 735, 285},
-    {Form3Label1, ControlKind::Label, L"分 (0なら変更しない)", 1200, 3375, 3255, 210},
-    {Form3Check3, ControlKind::CheckBox, L"変更時にｻｳﾝﾄﾞを再生する", 120, 3705, 4335, 240},
-    {Form3Label7, ControlKind::Label, L"WAVﾌｧｲﾙの場所:", 120, 4005, 4335, 210},
-    {Form3Text5, ControlKind::Edit, L"", 120, 4230, 3855, 285},
-    {Form3Command4, ControlKind::Button, L"...", 4080, 4230, 375, 285},
-    {Form3Command1, ControlKind::Button, L"OK", 3360, 4740, 1095, 375},
+    {DefaultFoldersFrame, ControlKind::Frame, L"ﾃﾞﾌｫﾙﾄのﾃﾞｨﾚｸﾄﾘ", 120, 60, 4335, 1410},
+    {WallpaperFolderLabel, ControlKind::Label, L"壁紙", 240, 300, 3615, 210},
+    {WallpaperFolderBox, ControlKind::Edit, L"", 240, 510, 3615, 285},
+    {BrowseWallpaperFolderButton, ControlKind::Button, L"...", 3960, 510, 375, 285},
+    {ScreenSaverFolderLabel, ControlKind::Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 240, 870, 3615, 210},
+    {ScreenSaverFolderBox, ControlKind::Edit, L"", 240, 1080, 3615, 285},
+    {BrowseScreenSaverFolderButton, ControlKind::Button, L"...", 3960, 1080, 375, 285},
+    {ScreenSaverFrame, ControlKind::Frame, L"ｽｸﾘｰﾝｾｰﾊﾞｰ固有の設定", 120, 1560, 4335, 1140},
+    {WaitTimeLabel, ControlKind::Label, L"待ち時間", 240, 1845, 840, 210},
+    {WaitTimeBox, ControlKind::Edit, L"0", 1080, 1800, 615, 285},
+    {WaitTimeUnitLabel, ControlKind::Label, L"分 (1 ～ 60)", 1800, 1845, 2535, 210},
+    {ScreenSaverOnOption, ControlKind::Option, L"ON", 240, 2145, 1095, 240},
+    {ScreenSaverOffOption, ControlKind::Option, L"OFF", 240, 2385, 1095, 240},
+    {ChangeAtStartupCheck, ControlKind::CheckBox, L"起動時に変更", 120, 2790, 4335, 240},
+    {ChangeOnIntervalCheck, ControlKind::CheckBox, L"一定時間ごとに変更", 120, 3060, 4335, 240},
+    {IntervalBox, ControlKind::Edit, L"0", 360, 3330, 735, 285},
+    {IntervalUnitLabel, ControlKind::Label, L"分 (0なら変更しない)", 1200, 3375, 3255, 210},
+    {PlaySoundCheck, ControlKind::CheckBox, L"変更時にｻｳﾝﾄﾞを再生する", 120, 3705, 4335, 240},
+    {SoundFileLabel, ControlKind::Label, L"WAVﾌｧｲﾙの場所:", 120, 4005, 4335, 210},
+    {SoundFileBox, ControlKind::Edit, L"", 120, 4230, 3855, 285},
+    {BrowseSoundFileButton, ControlKind::Button, L"...", 4080, 4230, 375, 285},
+    {SettingsOkButton, ControlKind::Button, L"OK", 3360, 4740, 1095, 375},
 };
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -63,7 +63,7 @@ void SettingsDialog::Open() {
     if (create) Centre();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
-    if (create) SetFocus(Control(Form3Text2));
+    if (create) SetFocus(Control(WallpaperFolderBox));
 }
 
 bool SettingsDialog::Create() {
@@ -74,10 +74,10 @@ bool SettingsDialog::Create() {
         return false;
     }
     CreateControls(kLayout);
-    AddTooltip(Form3Command2, L"参照");
-    AddTooltip(Form3Command3, L"参照");
-    AddTooltip(Form3Command4, L"参照");
-    AddTooltip(Form3Check3, L"音を鳴らすよ");
+    AddTooltip(BrowseWallpaperFolderButton, L"参照");
+    AddTooltip(BrowseScreenSaverFolderButton, L"参照");
+    AddTooltip(BrowseSoundFileButton, L"参照");
+    AddTooltip(PlaySoundCheck, L"音を鳴らすよ");
     return true;
 }
 
@@ -85,26 +85,26 @@ bool SettingsDialog::Create() {
 // its change notification; setting a check box sends none, so the Check2 rule is run here.
 void SettingsDialog::Fill() {
     const Settings& s = settings_;
-    SetChecked(Form3Check1, s.ChangeAtStartup == 1);
-    SetChecked(Form3Check2, s.ChangeOnInterval == 1);
-    SetChecked(Form3Check3, s.SoundEnabled());
+    SetChecked(ChangeAtStartupCheck, s.ChangeAtStartup == 1);
+    SetChecked(ChangeOnIntervalCheck, s.ChangeOnInterval == 1);
+    SetChecked(PlaySoundCheck, s.SoundEnabled());
     OnTimedChangeClicked();
 
-    SetText(Form3Text1, std::to_wstring(s.ChangeInterval));
-    SetText(Form3Text5, s.SoundFile);
-    SetText(Form3Text2, s.WallDefaultDir);
-    SetText(Form3Text3, s.SaverDefaultDir);
+    SetText(IntervalBox, std::to_wstring(s.ChangeInterval));
+    SetText(SoundFileBox, s.SoundFile);
+    SetText(WallpaperFolderBox, s.WallDefaultDir);
+    SetText(ScreenSaverFolderBox, s.SaverDefaultDir);
 
     // A failed read leaves 0: the box then shows "0" and OK stays disabled.
     int timeoutSeconds = 0;
     SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &timeoutSeconds, 0);
-    SetText(Form3Text4, WaitTimeText(timeoutSeconds));
+    SetText(WaitTimeBox, WaitTimeText(timeoutSeconds));
 
     BOOL active = FALSE;
     SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
     // The two options are one group, but only a click moves the selection between them.
-    SetChecked(Form3Option1On, active == 1);
-    SetChecked(Form3Option1Off, active != 1);
+    SetChecked(ScreenSaverOnOption, active == 1);
+    SetChecked(ScreenSaverOffOption, active != 1);
 
     UpdateOkButton();
 }
@@ -125,29 +125,29 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 void SettingsDialog::OnCommand(int id, int notification) {
     switch (id) {
-    case Form3Check2:
+    case ChangeOnIntervalCheck:
         if (notification == BN_CLICKED) OnTimedChangeClicked();
         break;
-    case Form3Text1:
+    case IntervalBox:
         if (notification == EN_CHANGE) OnIntervalChanged();
         break;
-    case Form3Text4:
+    case WaitTimeBox:
         if (notification == EN_CHANGE) OnWaitTimeChanged();
         break;
-    case Form3Command2:
-        if (notification == BN_CLICKED) BrowseInto(Form3Text2);
+    case BrowseWallpaperFolderButton:
+        if (notification == BN_CLICKED) BrowseInto(WallpaperFolderBox);
         break;
-    case Form3Command3:
-        if (notification == BN_CLICKED) BrowseInto(Form3Text3);
+    case BrowseScreenSaverFolderButton:
+        if (notification == BN_CLICKED) BrowseInto(ScreenSaverFolderBox);
         break;
-    case Form3Command4:
+    case BrowseSoundFileButton:
         if (notification == BN_CLICKED) ChooseSoundFile();
         break;
-    case Form3Command1:
+    case SettingsOkButton:
         if (notification == BN_CLICKED) Confirm();
         break;
     case IDOK:  // Enter, with the same checks as OK
-        if (IsEnabled(Form3Command1)) Confirm();
+        if (IsEnabled(SettingsOkButton)) Confirm();
         break;
     case IDCANCEL:  // Esc: like the close box, nothing is applied
         DestroyWindow(hwnd());
@@ -159,19 +159,19 @@ void SettingsDialog::OnCommand(int id, int notification) {
 
 // The interval box follows Check2 and keeps its text either way.
 void SettingsDialog::OnTimedChangeClicked() {
-    Enable(Form3Text1, IsChecked(Form3Check2));
+    Enable(IntervalBox, IsChecked(ChangeOnIntervalCheck));
     UpdateOkButton();
 }
 
 void SettingsDialog::OnIntervalChanged() {
     if (correcting_) return;
-    CorrectText(Form3Text1, CorrectedIntervalText(Text(Form3Text1)));
+    CorrectText(IntervalBox, CorrectedIntervalText(Text(IntervalBox)));
     UpdateOkButton();
 }
 
 void SettingsDialog::OnWaitTimeChanged() {
     if (correcting_) return;
-    CorrectText(Form3Text4, CorrectedWaitTimeText(Text(Form3Text4)));
+    CorrectText(WaitTimeBox, CorrectedWaitTimeText(Text(WaitTimeBox)));
     UpdateOkButton();
 }
 
@@ -188,9 +188,9 @@ void SettingsDialog::CorrectText(int id, const std::wstring& text) {
 // is a whole number of minutes from 0 to 32767: a negative or unusable one never reaches the
 // settings, where it would switch the timer on with no defined change.
 void SettingsDialog::UpdateOkButton() {
-    const bool waitTimeOk = WaitTimeAccepted(Text(Form3Text4));
-    const bool intervalOk = !IsChecked(Form3Check2) || IntervalMinutes(Text(Form3Text1)).has_value();
-    Enable(Form3Command1, waitTimeOk && intervalOk);
+    const bool waitTimeOk = WaitTimeAccepted(Text(WaitTimeBox));
+    const bool intervalOk = !IsChecked(ChangeOnIntervalCheck) || IntervalMinutes(Text(IntervalBox)).has_value();
+    Enable(SettingsOkButton, waitTimeOk && intervalOk);
 }
 
 // The browser is modal to the main window only: this dialog may have closed (and opened again)
@@ -212,31 +212,31 @@ void SettingsDialog::ChooseSoundFile() {
     request.preview = true;
     const HWND dialog = hwnd();
     const std::wstring file = platform::OpenFileDialog(request);
-    if (!file.empty() && hwnd() == dialog) SetText(Form3Text5, file);
+    if (!file.empty() && hwnd() == dialog) SetText(SoundFileBox, file);
 }
 
 void SettingsDialog::Confirm() {
-    const std::optional<int> timeoutSeconds = WaitTimeSeconds(Text(Form3Text4));
-    const std::optional<int16_t> interval = IntervalMinutes(Text(Form3Text1));
+    const std::optional<int> timeoutSeconds = WaitTimeSeconds(Text(WaitTimeBox));
+    const std::optional<int16_t> interval = IntervalMinutes(Text(IntervalBox));
     // OK is disabled then; a click that arrives anyway (sent by another program) is refused alike.
-    if (!timeoutSeconds || (IsChecked(Form3Check2) && !interval)) return;
+    if (!timeoutSeconds || (IsChecked(ChangeOnIntervalCheck) && !interval)) return;
 
     Settings& s = settings_;
     // With Check2 clear the interval box may hold anything; then the interval stays.
-    s.ChangeAtStartup = CheckValue(IsChecked(Form3Check1));
-    s.ChangeOnInterval = CheckValue(IsChecked(Form3Check2));
-    s.PlaySound = CheckValue(IsChecked(Form3Check3));
+    s.ChangeAtStartup = CheckValue(IsChecked(ChangeAtStartupCheck));
+    s.ChangeOnInterval = CheckValue(IsChecked(ChangeOnIntervalCheck));
+    s.PlaySound = CheckValue(IsChecked(PlaySoundCheck));
     if (interval) s.ChangeInterval = *interval;
-    s.SoundFile = Text(Form3Text5);
-    s.WallDefaultDir = Text(Form3Text2);
-    s.SaverDefaultDir = Text(Form3Text3);
+    s.SoundFile = Text(SoundFileBox);
+    s.WallDefaultDir = Text(WallpaperFolderBox);
+    s.SaverDefaultDir = Text(ScreenSaverFolderBox);
     // The minute count goes on where it stood; a main window that has closed has no timer left.
     timer_.Follow(s);
     RegistrySettingsStore store;
     SaveSettings(store, s);
     // For this session only: SPIF_UPDATEINIFILE is deliberately not given.
     SystemParametersInfoW(SPI_SETSCREENSAVETIMEOUT, static_cast<UINT>(*timeoutSeconds), nullptr, SPIF_SENDWININICHANGE);
-    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, IsChecked(Form3Option1On) ? TRUE : FALSE, nullptr,
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, IsChecked(ScreenSaverOnOption) ? TRUE : FALSE, nullptr,
                           SPIF_SENDWININICHANGE);
     DestroyWindow(hwnd());
 }

@@ -10,21 +10,16 @@ TrayIcon::TrayIcon()
       fileMenu_(CreatePopupMenu()),
       changeMenu_(CreatePopupMenu()),
       bar_(CreateMenu()) {
-    AppendMenuW(fileMenu_.get(), MF_STRING, mresize, L"元のサイズに戻す");
+    AppendMenuW(fileMenu_.get(), MF_STRING, TrayMenuRestore, L"元のサイズに戻す");
     AppendMenuW(fileMenu_.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(fileMenu_.get(), MF_STRING, mend, L"終了(&X)");
-    AppendMenuW(changeMenu_.get(), MF_STRING, mrc0, L"ランダム変更(共通)");
-    AppendMenuW(changeMenu_.get(), MF_STRING, mrc1, L"ランダム変更(壁紙)");
-    AppendMenuW(changeMenu_.get(), MF_STRING, mrc2, L"ランダム変更(スクリーンセーバー)");
+    AppendMenuW(fileMenu_.get(), MF_STRING, TrayMenuExit, L"終了(&X)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, TrayMenuChangeBoth, L"ランダム変更(共通)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, TrayMenuChangeWallpaper, L"ランダム変更(壁紙)");
+    AppendMenuW(changeMenu_.get(), MF_STRING, TrayMenuChangeScreenSaver, L"ランダム変更(スクリーンセーバー)");
 }
 
-bool TrayIcon::Notify(DWORD action) {
-    const platform::NotifyIcon record = {window_, kId, kCallbackMessage, icon_.get(), L"DEK"};
-    switch (action) {
-    case NIM_ADD: return platform::AddNotifyIcon(record);
-    case NIM_MODIFY: return platform::ModifyNotifyIcon(record);
-    default: return platform::DeleteNotifyIcon(record);
-    }
+bool TrayIcon::Notify(DWORD message) {
+    return platform::ShellNotify(message, {window_, kId, kCallbackMessage, icon_.get(), L"DEK"});
 }
 
 void TrayIcon::Add(HWND window) {

@@ -12,11 +12,11 @@ namespace dek {
 
 // The menus' items, in the one table that defines them.
 enum TrayMenuItem : int {
-    mresize = 2001,  // FILE "元のサイズに戻す": the main window shown where it stands
-    mend,            // FILE "終了(&X)"
-    mrc0,            // CHANGE "ランダム変更(共通)": the change sound, wallpaper and screen saver
-    mrc1,            // CHANGE "ランダム変更(壁紙)"
-    mrc2,            // CHANGE "ランダム変更(スクリーンセーバー)"
+    TrayMenuRestore = 2001,     // FILE "元のサイズに戻す": the main window shown where it stands
+    TrayMenuExit,               // FILE "終了(&X)"
+    TrayMenuChangeBoth,         // CHANGE "ランダム変更(共通)": the change sound, wallpaper and screen saver
+    TrayMenuChangeWallpaper,    // CHANGE "ランダム変更(壁紙)"
+    TrayMenuChangeScreenSaver,  // CHANGE "ランダム変更(スクリーンセーバー)"
 };
 
 // What a notification from the icon asks of the main window.
@@ -53,7 +53,7 @@ public:
 
 private:
     static constexpr UINT_PTR kRetryTimer = 2;
-    bool Notify(DWORD action);
+    bool Notify(DWORD message);
 
     HWND window_ = nullptr;
     UINT taskbarCreated_;

@@ -34,7 +34,7 @@ TEST(Pictures, DecodeGifAndJpegWithTheirColoursAndSaveA24BitBitmapThatDecodesToT
         ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
         EXPECT_TRUE(load.picture->Width() == side && load.picture->Height() == side) << name;
         for (int i = 0; i < 4; ++i) {
-            const COLORREF got = load.picture->PixelAt(side / 4 + i % 2 * side / 2, side / 4 + i / 2 * side / 2);
+            const COLORREF got = dektest::PixelOf(*load.picture, side / 4 + i % 2 * side / 2, side / 4 + i / 2 * side / 2);
             for (int shift : {0, 8, 16}) EXPECT_NEAR((got >> shift) & 0xff, (want[i] >> shift) & 0xff, slack) << name;
         }
     }

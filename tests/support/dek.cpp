@@ -110,7 +110,7 @@ void DekTest::SetUp() {
 void DekTest::TearDown() {
     ResetDekSettings();
     for (const auto& [name, value] : desktop_) {
-        value ? SetDesktopValue(name, *value) : void(platform::DeleteRegValue(HKEY_CURRENT_USER, kDesktopKey, name));
+        value ? SetDesktopValue(name, *value) : void(RemoveRegistryValue(HKEY_CURRENT_USER, kDesktopKey, name));
     }
     SetSystemIniScreenSaver(systemIni_);
 }
@@ -151,7 +151,9 @@ std::vector<std::wstring> SettingChangeWatcher::Applied(UINT action) const {
 }
 
 int SelectedPosition(HWND dialog) {
-    for (int i = 0; i < 3; ++i) if (IsChecked(GetDlgItem(dialog, dek::Form4Option1 + i))) return i;
+    for (int i = 0; i < 5; ++i) {
+        if (IsChecked(GetDlgItem(dialog, dek::PositionOption(static_cast<dek::DisplayPosition>(i))))) return i;
+    }
     return -1;
 }
 

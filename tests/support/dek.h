@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "changer/collection/form_ids.h"
+#include "changer/collection/collection_window_ids.h"
 #include "changer/desktop/change_timer.h"
 #include "changer/main_window_ids.h"
 #include "changer/tray/tray_icon.h"

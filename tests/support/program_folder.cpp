@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "changer/core/settings_registry.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
@@ -78,14 +79,30 @@ std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x
 }
 
 
-void ResetDekSettings() { platform::DeleteRegTree(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\DEK"); }
+COLORREF PixelOf(const platform::Picture& picture, int x, int y) {
+    const uint8_t* p = picture.Pixels().data() + static_cast<size_t>(y) * platform::Picture::Stride(picture.Width()) +
+                       static_cast<size_t>(x) * 3;
+    return RGB(p[2], p[1], p[0]);
+}
+
+void RemoveRegistryValue(HKEY root, std::wstring_view key, std::wstring_view name) {
+    RegDeleteKeyValueW(root, std::wstring(key).c_str(), std::wstring(name).c_str());
+}
+
+void RemoveRegistryKey(HKEY root, std::wstring_view key) {
+    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
+    RegDeleteTreeW(root, std::wstring(key).c_str());
+    RegDeleteKeyW(root, std::wstring(key).c_str());
+}
+
+void ResetDekSettings() { RemoveRegistryKey(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\DEK"); }
 
 void SetDekSetting(std::wstring_view key, std::wstring_view text) {
-    platform::SetRegString(HKEY_CURRENT_USER, kSettingsKey, key, text);
+    platform::SetRegString(HKEY_CURRENT_USER, dek::kSettingsKey, key, text);
 }
 
 std::optional<std::wstring> DekSetting(std::wstring_view key) {
-    return platform::ReadRegString(HKEY_CURRENT_USER, kSettingsKey, key);
+    return platform::ReadRegString(HKEY_CURRENT_USER, dek::kSettingsKey, key);
 }
 
 }  // namespace dektest

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/pictures.h"
+
 namespace dektest {
 
 class ProgramFolder {
@@ -50,8 +52,14 @@ std::string TestPicture(const wchar_t* name);
 // An uncompressed 24-bit Windows bitmap file, rows bottom-up, painted by `colourAt`.
 std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt);
 
-// The changer's settings key: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\DEK\setting.
-inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\DEK\\setting";
+// The colour of one pixel of a decoded picture.
+COLORREF PixelOf(const platform::Picture& picture, int x, int y);
+
+// A registry value or a whole key (everything below it too) removed; gone already is fine.
+void RemoveRegistryValue(HKEY root, std::wstring_view key, std::wstring_view name);
+void RemoveRegistryKey(HKEY root, std::wstring_view key);
+
+// The changer's settings (dek::kSettingsKey).
 void ResetDekSettings();
 void SetDekSetting(std::wstring_view key, std::wstring_view text);
 std::optional<std::wstring> DekSetting(std::wstring_view key);

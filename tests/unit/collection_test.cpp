@@ -47,26 +47,51 @@ TEST(DisplayRecord, TheFirstNumberHalvesToEvenElseCenterWrittenAsNumberCrLfAndAn
         EXPECT_EQ(WallRow(position, L"a.bmp"), row) << position;
         EXPECT_EQ(std::wstring(TilingFor(position).tileWallpaper) + L"/" + TilingFor(position).wallpaperStyle, tiling);
     }
-    // The fuzzer proves any name and position read back from their row; here rows no position made.
-    EXPECT_EQ(ParseWallRow(L"並").fileName, L"");
-    EXPECT_FALSE(ParseWallRow(L"").position.has_value());
-    EXPECT_FALSE(ParseWallRow(L"ab.bmp").position.has_value());
 }
 
 TEST(RandomPick, WholePartOfRTimesCountNeverThePlaceBeforeAndPlaceZeroCountsAsBeforeTheFirst) {
     // The places picked from `count` items while draws are left, each draw used once, then the place selected.
     auto picks = [](size_t count, std::vector<double> draws) {
-        const std::vector<std::wstring> names = {L"0", L"1", L"2", L"3"};
+        const std::vector<ShelfItem> items = {{L"0"}, {L"1"}, {L"2"}, {L"3"}};
         Shelf shelf;
-        shelf.Fill({names.begin(), names.begin() + count});
+        shelf.Fill({items.begin(), items.begin() + static_cast<std::ptrdiff_t>(count)});
         std::string picked;
         for (size_t used = 0; used < draws.size();) {
             picked += std::to_string(shelf.PickAtRandom([&] { return draws.at(used++); }).value());
         }
-        return picked + "/" + std::to_string(shelf.SelectedIndex());
+        return picked + "/" + std::to_string(shelf.SelectedRow());
     };
     EXPECT_EQ(picks(4, {0.0, 0.24, 0.25, 0.99999, 1.0, 0.5}), "132/2");  // a draw of 1.0 still picks the last place
     EXPECT_EQ(picks(2, {0.0, 0.3, 0.49, 0.9, 0.1, 0.2, 0.7}), "101/1");
     EXPECT_EQ(picks(1, {0.5, 0.5}), "00/0");
     EXPECT_EQ(Shelf().PickAtRandom(nullptr), std::nullopt);  // an empty shelf draws nothing
+}
+
+// A file that comes or goes changes its own row only, and the selection follows its name.
+TEST(Shelf, PutAndRemoveEditOneRowInOrderAndTheSelectionFollowsItsName) {
+    Shelf shelf;
+    shelf.Fill({{L"b"}, {L"d"}});
+    shelf.Select(L"d");
+    auto edits = [](const ShelfChange& change) {
+        std::wstring text;
+        for (const RowEdit& edit : change.edits) {
+            text += L"+-~"[static_cast<int>(edit.kind)] + std::to_wstring(edit.row) + edit.item.name + std::to_wstring(edit.item.position);
+        }
+        return text;
+    };
+    const std::pair<ShelfChange, const wchar_t*> steps[] = {
+        {shelf.Put({L"c"}), L"+1c0"}, {shelf.Put({L"c"}), L""}, {shelf.Put({L"c", Tile}), L"~1c1"},
+        {shelf.Put({L"a"}), L"+0a0"}, {shelf.Remove(L"b"), L"-10"}, {shelf.Remove(L"x"), L""}};
+    for (const auto& [change, expected] : steps) EXPECT_EQ(edits(change), expected) << &change - &steps[0].first;
+    EXPECT_EQ(shelf.Items(), (std::vector<ShelfItem>{{L"a"}, {L"c", Tile}, {L"d"}}));
+    EXPECT_EQ(shelf.SelectedRow(), 2);
+    shelf.Remove(L"d");  // gone, yet still what the buttons act on
+    EXPECT_EQ(shelf.SelectedRow(), -1);
+    EXPECT_EQ(shelf.Selected(), L"d");
+    // Delete is withdrawn until the next selection; a click beside the rows selects nothing.
+    shelf.WithdrawDelete();
+    shelf.SelectRow(0);
+    EXPECT_EQ(std::pair(shelf.Selected(), shelf.OffersDelete()), std::pair(std::wstring(L"a"), true));
+    shelf.SelectRow(-1);
+    EXPECT_EQ(shelf.SelectedItem(), nullptr);
 }

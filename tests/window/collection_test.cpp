@@ -16,7 +16,7 @@ static std::string Plain(int width, int height) { return MakeBitmap(width, heigh
 
 class Collection : public WindowTest {
 protected:
-    std::wstring Row(int row) { return ListRows(Control(dek::List1)).at(static_cast<size_t>(row)); }
+    std::wstring Row(int row) { return ListRows(Control(dek::WallpaperList)).at(static_cast<size_t>(row)); }
 };
 
 TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByName) {
@@ -43,7 +43,7 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
     ASSERT_TRUE(Answered());
     EXPECT_TRUE(modal && IsWindowEnabled(Main()));
     EXPECT_EQ(shown, -1);
-    EXPECT_EQ(ListRows(Control(dek::List1)), Names{L"並\u3000sky.bmp"});
+    EXPECT_EQ(ListRows(Control(dek::WallpaperList)), Names{L"並\u3000sky.bmp"});
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\sky.bmp.dat"), "1\r\n");
     EXPECT_TRUE(FolderNames(folder.Saver()).empty());
     const platform::PictureLoad stored = platform::LoadPicture(folder.Wall() + L"\\sky.bmp");
@@ -65,7 +65,7 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
     }
     // A screen saver goes to Saver without a question; a long path is taken whole.
     Drop({in + L"night.SCR"});
-    EXPECT_EQ(ListRows(Control(dek::File2)), Names{L"night.SCR"});
+    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), Names{L"night.SCR"});
     EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.SCR"), "night saver");
     Expect({Position(2)});
     Drop({longPath});
@@ -85,28 +85,28 @@ TEST_F(Collection, AddButtonsTakeWhatTheOpenFileDialogChooses) {
     SetDekSetting(L"defdir2", L"C:\\" + std::wstring(1000, L'x'));
     ASSERT_TRUE(Start());
     const wchar_t *wallTitle = L"壁紙をリストに追加", *saverTitle = L"ｽｸﾘｰﾝｾｰﾊﾞｰをリストに追加";
-    Command(dek::Command13);  // the display position does nothing before any wallpaper was selected
+    Command(dek::WallpaperPositionButton);  // the display position does nothing before any wallpaper was selected
     EXPECT_TRUE(FolderNames(folder.Dat()).empty());
 
     // A bitmap is copied as it is; one of the collection itself is in place already, and its
     // position is asked for again; a cancelled dialog adds nothing.
     Expect({OpenFile(wallTitle, L"sea.bmp"), Position(2), OpenFile(wallTitle, folder.Wall() + L"\\sea.bmp"),
             Position(1), OpenFile(wallTitle, L"")});
-    for (int add = 0; add < 3; ++add) Command(dek::Command1);
+    for (int add = 0; add < 3; ++add) Command(dek::AddWallpaperButton);
     ASSERT_TRUE(Answered());
-    EXPECT_EQ(ListRows(Control(dek::List1)), Names{L"並\u3000sea.bmp"});
+    EXPECT_EQ(ListRows(Control(dek::WallpaperList)), Names{L"並\u3000sea.bmp"});
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\sea.bmp.dat"), "1\r\n");
     EXPECT_EQ(ReadFile(folder.Wall() + L"\\sea.bmp"), sea);
 
     // A screen saver is copied; a cancelled dialog still reads the folder again.
     Expect({OpenFile(saverTitle, folder / L"savers\\night.scr")});
-    Command(dek::Command5);
+    Command(dek::AddScreenSaverButton);
     EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.scr"), "night saver");
     WriteFile(folder.Saver() + L"\\aurora.scr", "aurora");
     Expect({OpenFile(saverTitle, L"")});
-    Command(dek::Command5);
+    Command(dek::AddScreenSaverButton);
     EXPECT_TRUE(Answered());
-    EXPECT_EQ(ListRows(Control(dek::File2)), (Names{L"aurora.scr", L"night.scr"}));
+    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), (Names{L"aurora.scr", L"night.scr"}));
 }
 
 // Wallpapers go with or without their record, a read-only one stays with it. A screen saver is
@@ -125,39 +125,39 @@ TEST_F(Collection, DeleteAndScreenSaverButtonsActOnTheSelectedFile) {
     ASSERT_TRUE(Start());
 
     // After a delete the list shows its last wallpaper selected, for every button but delete.
-    ClickRow(dek::List1, 0);
-    Command(dek::Command2);
-    EXPECT_EQ(ListRows(Control(dek::List1)), (Names{L"全\u3000sky.bmp", L"拡\u3000stuck.bmp"}));
+    ClickRow(dek::WallpaperList, 0);
+    Command(dek::DeleteWallpaperButton);
+    EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000sky.bmp", L"拡\u3000stuck.bmp"}));
     EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));
-    EXPECT_EQ(ListSelection(Control(dek::List1)), 1);
-    EXPECT_FALSE(IsEnabled(Control(dek::Command2)));
-    EXPECT_TRUE(IsEnabled(Control(dek::Command3)));
+    EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), 1);
+    EXPECT_FALSE(IsEnabled(Control(dek::DeleteWallpaperButton)));
+    EXPECT_TRUE(IsEnabled(Control(dek::PreviewWallpaperButton)));
     fs::remove(folder.Dat() + L"\\sky.bmp.dat");
-    ClickRow(dek::List1, 0);
-    Command(dek::Command2);
+    ClickRow(dek::WallpaperList, 0);
+    Command(dek::DeleteWallpaperButton);
     EXPECT_EQ(FolderNames(folder.Dat()), Names{L"stuck.bmp.dat"});
     // A file that cannot be deleted stays with its record; the list is read again all the same.
     WriteFile(folder.Wall() + L"\\later.bmp", Plain(2, 2));
-    ClickRow(dek::List1, 0);
-    Command(dek::Command2);
-    EXPECT_EQ(ListRows(Control(dek::List1)), (Names{L"全\u3000later.bmp", L"拡\u3000stuck.bmp"}));
+    ClickRow(dek::WallpaperList, 0);
+    Command(dek::DeleteWallpaperButton);
+    EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000later.bmp", L"拡\u3000stuck.bmp"}));
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\stuck.bmp.dat"), "2\r\n");
 
-    ClickRow(dek::File2, 0);
-    Command(dek::Command7);
+    ClickRow(dek::ScreenSaverList, 0);
+    Command(dek::PreviewScreenSaverButton);
     EXPECT_TRUE(WaitFor([&] { return RecordedCommandLine(saver) == L"\"" + saver + L"\" /s"; })) << RecordedCommandLine(saver);
-    Command(dek::Command14);
+    Command(dek::ScreenSaverSettingsButton);
     EXPECT_TRUE(WaitFor([&] { return RecordedCommandLine(saver) == L"\"" + saver + L"\" /c"; })) << RecordedCommandLine(saver);
     EXPECT_FALSE(Exists(stray + L".cmdline"));
-    ClickRow(dek::File2, 1);
-    Command(dek::Command6);
-    EXPECT_EQ(ListRows(Control(dek::File2)), Names{L"my saver.scr"});
-    EXPECT_FALSE(IsEnabled(Control(dek::Command6)));
-    EXPECT_TRUE(IsEnabled(Control(dek::Command7)));
+    ClickRow(dek::ScreenSaverList, 1);
+    Command(dek::DeleteScreenSaverButton);
+    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), Names{L"my saver.scr"});
+    EXPECT_FALSE(IsEnabled(Control(dek::DeleteScreenSaverButton)));
+    EXPECT_TRUE(IsEnabled(Control(dek::PreviewScreenSaverButton)));
 
     std::wstring text, title;
     Expect({[&](HWND box) { return title = WindowText(box), OkBox(&text)(box); }});
-    Command(dek::Command10);
+    Command(dek::VersionButton);
     EXPECT_EQ(title, L"ﾊﾞｰｼﾞｮﾝ情報");
     EXPECT_EQ(text, L"Dekorin Ver.1.44");
 }
@@ -172,36 +172,36 @@ TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
     // A row marked 拡 opens the dialog with 拡大 selected; OK writes 2 again. On a row marked 全,
     // 拡大 clears 中央に表示 across the keyboard groups, and the close box keeps the last click.
     int shown = -1;
-    ClickRow(dek::List1, 0);
+    ClickRow(dek::WallpaperList, 0);
     fs::remove(folder.Dat() + L"\\a small.bmp.dat");
     Expect({Position(-1, &shown)});
-    Command(dek::Command13);
+    Command(dek::WallpaperPositionButton);
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\a small.bmp.dat"), "2\r\n");
-    ClickRow(dek::List1, 1);
+    ClickRow(dek::WallpaperList, 1);
     Expect({[&](HWND dialog) {
         shown = SelectedPosition(dialog);
-        SendMessageW(GetDlgItem(dialog, dek::Form4Option1 + 2), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(dialog, dek::PositionOption(dek::Stretch)), BM_CLICK, 0, 0);
         return SelectedPosition(dialog) == 2 && Position(1, nullptr, true)(dialog);
     }});
-    Command(dek::Command13);
+    Command(dek::WallpaperPositionButton);
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(Row(1), L"並\u3000b large.bmp");
     // A position that cannot be stored (a folder has the record's name) is reported with the
     // record's path, and the list shows what the desktop gets: 全.
     fs::remove(folder.Dat() + L"\\c stuck.bmp.dat");
     fs::create_directory(folder.Dat() + L"\\c stuck.bmp.dat");
-    ClickRow(dek::List1, 2);
+    ClickRow(dek::WallpaperList, 2);
     std::wstring text;
     Expect({Position(1), OkBox(&text)});
-    Command(dek::Command13);
+    Command(dek::WallpaperPositionButton);
     EXPECT_NE(text.find(folder.Dat() + L"\\c stuck.bmp.dat"), std::wstring::npos) << text;
     EXPECT_EQ(Row(2), L"全\u3000c stuck.bmp");
 
     // The preview: the picture's outer size, centred, not modal; the next one reuses the window
     // where it stands; Esc closes it, and a new one is centred again.
-    ClickRow(dek::List1, 0);
-    Command(dek::Command3);
+    ClickRow(dek::WallpaperList, 0);
+    Command(dek::PreviewWallpaperButton);
     HWND preview = FindWindowW(dek::kPictureWindowClass, nullptr);
     ASSERT_TRUE(preview && IsWindowVisible(preview));
     RECT r = WindowRectOf(preview);
@@ -209,19 +209,19 @@ TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
     EXPECT_LE(std::abs(r.left + r.right - GetSystemMetrics(SM_CXSCREEN)) + std::abs(r.top + r.bottom - GetSystemMetrics(SM_CYSCREEN)), 4);
     EXPECT_TRUE(IsWindowEnabled(Main()));
     MoveWindow(preview, 10, 20, 200, 150, TRUE);
-    ClickRow(dek::List1, 1);
-    Command(dek::Command3);
+    ClickRow(dek::WallpaperList, 1);
+    Command(dek::PreviewWallpaperButton);
     const RECT moved = {10, 20, 310, 240};
     r = WindowRectOf(preview);
     EXPECT_TRUE(EqualRect(&r, &moved));
     PostMessageW(preview, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(preview); }));
     // A new one outlives the main window and ends the program when its picture is clicked.
-    Command(dek::Command3);
+    Command(dek::PreviewWallpaperButton);
     ASSERT_TRUE(preview = FindWindowW(dek::kPictureWindowClass, nullptr));
     SendMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(Ended());
-    SendMessageW(GetDlgItem(preview, dek::Picture1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(GetDlgItem(preview, dek::Picture1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(GetDlgItem(preview, dek::PreviewPicture), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(GetDlgItem(preview, dek::PreviewPicture), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
 }

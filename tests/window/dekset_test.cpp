@@ -14,7 +14,7 @@
 #include "shortcut_maker/shortcut_window.h"
 
 using namespace dektest;
-using dekset::Option1;
+using dekset::StartModeOption;
 using dekset::ShortcutRequest;
 
 constexpr wchar_t kCreated[] = L"ショートカットを作成しました";
@@ -61,7 +61,7 @@ struct ShellFolderRedirect {
     }
     ~ShellFolderRedirect() {
         saved ? void(platform::SetRegString(HKEY_CURRENT_USER, kShellFolders, name, *saved))
-              : void(platform::DeleteRegValue(HKEY_CURRENT_USER, kShellFolders, name));
+              : void(RemoveRegistryValue(HKEY_CURRENT_USER, kShellFolders, name));
     }
     const wchar_t* name;
     std::optional<std::wstring> saved;
@@ -74,7 +74,7 @@ protected:
     void Press(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
     // Typing replaces the field's text without choosing from the list.
     void Type(const std::wstring& text) const {
-        SendMessageW(Control(dekset::Combo1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(Control(dekset::DestinationBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     // Presses create and answers its one box: the program's title, OK only, an icon unless it tells of success.
     std::wstring Create() {
@@ -91,7 +91,7 @@ protected:
             EXPECT_EQ(std::pair(icons, buttons), std::pair(text == kCreated ? 0 : 1, 1)) << testing::PrintToString(text);
             return answered;
         }});
-        Press(dekset::Command5);
+        Press(dekset::CreateShortcutButton);
         EXPECT_TRUE(Answered());
         return text;
     }
@@ -114,16 +114,16 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
     EXPECT_EQ(GetWindowLongPtrW(form.hwnd(), GWL_STYLE) & frameStyle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(ClientSize(form.hwnd()).cx, platform::TwipsToPixels(6630, platform::SystemDpi()));
     EXPECT_EQ(ClientSize(form.hwnd()).cy, platform::TwipsToPixels(1575, platform::SystemDpi()));
-    EXPECT_GE(ClientSize(Control(dekset::Label2)).cx, platform::TwipsToPixels(2475, platform::SystemDpi()));
+    EXPECT_GE(ClientSize(Control(dekset::DestinationLabel)).cx, platform::TwipsToPixels(2475, platform::SystemDpi()));
     const RECT frame = WindowRectOf(form.hwnd());
     EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 1);
     EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
     // The child windows in keyboard order, all enabled; the Startup entry (of two) and the normal start chosen.
     const std::tuple<int, const wchar_t*, bool> controls[] = {
-        {dekset::Label2, L"ショートカットを作成するフォルダ", false}, {dekset::Command2, L"...", true},
-        {dekset::Command5, L"ショートカット作成", true},            {dekset::Command6, L"終了", true},
-        {dekset::Combo1, L"スタートアップ", true},                   {Option1(0), L"通常起動", true},
-        {Option1(1), L"最小化状態で起動(-s)", false},               {Option1(2), L"ランダム変更のみ(-e)", false},
+        {dekset::DestinationLabel, L"ショートカットを作成するフォルダ", false}, {dekset::BrowseButton, L"...", true},
+        {dekset::CreateShortcutButton, L"ショートカット作成", true},            {dekset::ExitButton, L"終了", true},
+        {dekset::DestinationBox, L"スタートアップ", true},                   {StartModeOption(0), L"通常起動", true},
+        {StartModeOption(1), L"最小化状態で起動(-s)", false},               {StartModeOption(2), L"ランダム変更のみ(-e)", false},
     };
     HWND child = GetWindow(form.hwnd(), GW_CHILD);
     for (const auto& [id, caption, tabStop] : controls) {
@@ -131,11 +131,11 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
         EXPECT_EQ(WindowText(child), caption) << id;
         EXPECT_EQ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) != 0, tabStop) << id;
         EXPECT_TRUE(IsEnabled(child)) << id;
-        EXPECT_EQ(IsChecked(child), id == Option1(0)) << id;
+        EXPECT_EQ(IsChecked(child), id == StartModeOption(0)) << id;
         child = GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr);
-    EXPECT_EQ(SendMessageW(Control(dekset::Combo1), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Control(dekset::DestinationBox), CB_GETCOUNT, 0, 0), 2);
 
     // A Startup folder the shell cannot find is reported like any failure, and nothing is written
     // (neither the shortcut nor its temporary file, nor a shortcut at the root of the drive).
@@ -149,9 +149,9 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
     ASSERT_TRUE(platform::CreateFolder(startup));
     ExpectCreates(startup + L"\\Dek通常起動.LNK", L"");
     // The hidden start onto the desktop, chosen with the arrow key in the field.
-    Press(Option1(1));
-    PostMessageW(FindWindowExW(Control(dekset::Combo1), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
-    ASSERT_TRUE(PumpUntil([&] { return WindowText(Control(dekset::Combo1)) == L"デスクトップ"; }));
+    Press(StartModeOption(1));
+    PostMessageW(FindWindowExW(Control(dekset::DestinationBox), nullptr, L"Edit", nullptr), WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_TRUE(PumpUntil([&] { return WindowText(Control(dekset::DestinationBox)) == L"デスクトップ"; }));
     ExpectCreates(desktop + L"\\Dek最小化状態で起動.LNK", L"-s");
 
     // The browser fills the field only with a folder it confirmed: on OK, the one it opened on.
@@ -162,14 +162,14 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
             prompted = FindWindowExW(browser, nullptr, L"Static", L"ショートカットを作成するフォルダ") != nullptr;
             return PostMessageW(GetDlgItem(browser, button), BM_CLICK, 0, 0) != FALSE;
         }});
-        Press(dekset::Command2);
+        Press(dekset::BrowseButton);
         EXPECT_TRUE(Answered() && prompted);
-        EXPECT_EQ(WindowText(Control(dekset::Combo1)), button == IDOK ? desktop : L"デスクトップ");
+        EXPECT_EQ(WindowText(Control(dekset::DestinationBox)), button == IDOK ? desktop : L"デスクトップ");
     }
 
     // A typed folder: missing; with one trailing "\", replacing what had the name; with two.
     const std::wstring typed = folder / L"リンク Ünï", link = typed + L"\\Dekランダム変更のみ.LNK";
-    Press(Option1(2));
+    Press(StartModeOption(2));
     Type(typed);
     EXPECT_EQ(Create(), platform::ErrorText(ERROR_PATH_NOT_FOUND) + L"\r3");
     WriteFile(link, "an older file");
@@ -179,7 +179,7 @@ TEST_F(DekSet, OpensAsLaidOutThenWritesEachStartModeIntoStartupDesktopAndTypedFo
     Type(typed + L"\\\\");
     ExpectCreates(link, L"-e");
 
-    Press(dekset::Command6);
+    Press(dekset::ExitButton);
     EXPECT_TRUE(Ended());
 }
 

@@ -39,7 +39,7 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
     CreateDirectoryW((folder.Wall() + L"\\sub").c_str(), nullptr);
     SetDesktopValue(L"TileWallpaper", L"before");
     ASSERT_TRUE(Start());
-    HWND list = Control(dek::List1);
+    HWND list = Control(dek::WallpaperList);
     EXPECT_EQ(ListRows(list), (Rows{L"全\u3000 lead.bmp", L"並\u3000comma.bmp", L"全\u3000notes.txt", L"拡\u3000odd.bmp",
                                     L"並\u3000sea.bmp", L"拡\u3000Wide.bmp"}));
     // Missing records are created with 0 for listed files only; existing ones stay as they are.
@@ -48,7 +48,7 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
     EXPECT_EQ(FolderNames(folder.Dat()).size(), 6u);
     // The list shows the wallpaper the buttons act on: the last one after the start.
     EXPECT_EQ(ListSelection(list), 5);
-    for (int id : {dek::Command2, dek::Command3, dek::Command4}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+    for (int id : {dek::DeleteWallpaperButton, dek::PreviewWallpaperButton, dek::ApplyWallpaperButton}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
 
     // A record removed after the list was built: the wallpaper is applied centred. Each pair
     // differs from the one before, so a pair written after the announcement would show.
@@ -56,8 +56,8 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
     const std::tuple<int, const wchar_t*, const wchar_t*> steps[] = {
         {-1, L"0", L"2"}, {1, L"1", L"0"}, {0, L"0", L"0"}, {3, L"0", L"2"}, {4, L"0", L"0"}};
     for (const auto& [row, tile, style] : steps) {
-        if (row >= 0) ClickRow(dek::List1, row);
-        Command(dek::Command4);
+        if (row >= 0) ClickRow(dek::WallpaperList, row);
+        Command(dek::ApplyWallpaperButton);
         const SettingChange announced = watcher.Of(SPI_SETDESKWALLPAPER).back();
         // Only the marker and the ideographic space are cut from a row, never a blank of the name.
         EXPECT_EQ(announced.wallpaper, folder.Wall() + L"\\" + ListRows(list)[ListSelection(list)].substr(2)) << row;
@@ -65,7 +65,7 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
         EXPECT_EQ(announced.wallpaperStyle, std::wstring(style)) << row;
     }
     EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));  // applying writes no record
-    ClickRow(dek::List1, 1, true);                          // a double-click applies at once
+    ClickRow(dek::WallpaperList, 1, true);                          // a double-click applies at once
     Rows applied;  // the wallpapers of the steps, then the double-clicked one
     for (auto name : {L"Wide", L"comma", L" lead", L"odd", L"sea", L"comma"}) applied.push_back(folder.Wall() + L"\\" + name + L".bmp");
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), applied);
@@ -77,21 +77,21 @@ TEST_F(Desktop, TheScreenSaverListShowsScrFilesAndItsButtonsApplyByTheShortPath)
     }
     SetDesktopValue(L"ScreenSaveActive", L"0");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(ListRows(Control(dek::File2)), (Rows{L"A Long Saver Name.scr", L"b.scr", L"UPPER.SCR"}));
-    ClickRow(dek::File2, 0);
-    for (int id : {dek::Command6, dek::Command7, dek::Command8}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
-    Command(dek::Command8);
+    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), (Rows{L"A Long Saver Name.scr", L"b.scr", L"UPPER.SCR"}));
+    ClickRow(dek::ScreenSaverList, 0);
+    for (int id : {dek::DeleteScreenSaverButton, dek::PreviewScreenSaverButton, dek::ApplyScreenSaverButton}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+    Command(dek::ApplyScreenSaverButton);
     const std::wstring shortPath = platform::ShortPathOf(folder.Saver() + L"\\A Long Saver Name.scr");
     const SettingChange announced = watcher.Of(SPI_SETSCREENSAVEACTIVE).back();
     EXPECT_EQ(announced.screenSaver, shortPath);  // written before the switch is announced
     EXPECT_EQ(announced.screenSaveActive, L"1");
     EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), shortPath);
-    ClickRow(dek::File2, 1, true);
+    ClickRow(dek::ScreenSaverList, 1, true);
     EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\b.scr"));
     // A saver gone behind the program's back leaves no screen saver named, and still switches on.
     DeleteFileW((folder.Saver() + L"\\b.scr").c_str());
     SetDesktopValue(L"ScreenSaveActive", L"0");
-    Command(dek::Command8);
+    Command(dek::ApplyScreenSaverButton);
     EXPECT_EQ(SystemIniScreenSaver(), std::wstring());
     EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), std::wstring());
     EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"1");
@@ -104,20 +104,20 @@ TEST_F(Desktop, TheStartUpAndTheMenuChangeEachListFromItsOwnLastPick) {
     Fill(2, 2);
     SetDekSetting(L"opt1value", L"1");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(ListSelection(Control(dek::File2)), 1);
-    for (int id : {dek::Command6, dek::Command7, dek::Command8}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
+    EXPECT_EQ(ListSelection(Control(dek::ScreenSaverList)), 1);
+    for (int id : {dek::DeleteScreenSaverButton, dek::PreviewScreenSaverButton, dek::ApplyScreenSaverButton}) EXPECT_TRUE(IsEnabled(Control(id))) << id;
     for (int n = 0; n < 2; ++n) {
-        Command(dek::mrc1);
-        EXPECT_EQ(ListSelection(Control(dek::List1)), n % 2 ? 1 : 0);
+        Command(dek::TrayMenuChangeWallpaper);
+        EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), n % 2 ? 1 : 0);
     }
-    Command(dek::mrc0);
-    ClickRow(dek::List1, 1);  // the user's choice, applied: no pick
-    Command(dek::Command4);
-    Command(dek::mrc2);
-    Command(dek::mrc1);
+    Command(dek::TrayMenuChangeBoth);
+    ClickRow(dek::WallpaperList, 1);  // the user's choice, applied: no pick
+    Command(dek::ApplyWallpaperButton);
+    Command(dek::TrayMenuChangeScreenSaver);
+    Command(dek::TrayMenuChangeWallpaper);
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), (Rows{Wall(2), Wall(1), Wall(2), Wall(1), Wall(2), Wall(2)}));
     EXPECT_EQ(watcher.Applied(SPI_SETSCREENSAVEACTIVE), (Rows{Saver(2), Saver(1), Saver(2)}));
-    EXPECT_EQ(ListSelection(Control(dek::File2)), 1);
+    EXPECT_EQ(ListSelection(Control(dek::ScreenSaverList)), 1);
 }
 
 // Ticks of the timer armed at the start (a "minute" of 100 ms in the tests) change at the interval;
@@ -130,10 +130,10 @@ TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     auto tick = [&] { SendMessageW(Main(), WM_TIMER, dek::ChangeTimer::kId, 0); };
     for (size_t round = 1; round <= 2; ++round) {
         tick(), tick();
-        Command(dek::mrc2);
-        Command(dek::Command9);  // nor does the settings dialog's OK
+        Command(dek::TrayMenuChangeScreenSaver);
+        Command(dek::DetailedSettingsButton);  // nor does the settings dialog's OK
         const HWND settings = FindWindowW(dek::kSettingsDialogClass, nullptr);
-        SendMessageW(GetDlgItem(settings, dek::Form3Command1), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(settings, dek::SettingsOkButton), BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(settings));
         EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), round - 1);
         tick();

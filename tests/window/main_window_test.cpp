@@ -44,7 +44,7 @@ TEST_F(MainWindow, NormalStartShowsTheWindowAsLaidOutWithTheIconAndExitEndsIt) {
     EXPECT_EQ(ClientSize(Main()).cx, platform::TwipsToPixels(10200, window_->Dpi()));
     EXPECT_EQ(ClientSize(Main()).cy, platform::TwipsToPixels(8175, window_->Dpi()));
     // The buttons that act on a selection wait for one.
-    for (int id : {dek::Command2, dek::Command3, dek::Command4, dek::Command6, dek::Command7, dek::Command8}) {
+    for (int id : {dek::DeleteWallpaperButton, dek::PreviewWallpaperButton, dek::ApplyWallpaperButton, dek::DeleteScreenSaverButton, dek::PreviewScreenSaverButton, dek::ApplyScreenSaverButton}) {
         EXPECT_FALSE(IsEnabled(Control(id))) << id;
     }
     auto placed = [&](int id) {
@@ -52,18 +52,17 @@ TEST_F(MainWindow, NormalStartShowsTheWindowAsLaidOutWithTheIconAndExitEndsIt) {
         MapWindowPoints(HWND_DESKTOP, Main(), reinterpret_cast<POINT*>(&r), 2);
         return r;
     };
-    EXPECT_GE(placed(dek::File1).top, ClientSize(Main()).cy);  // out of sight
     // Moved to a monitor of 192 DPI, the window takes the place the system suggests and lays its
     // controls out again from their twips.
     RECT suggested = {10, 20, 10 + 900, 20 + 700};
     SendMessageW(Main(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
-    const RECT frame = WindowRectOf(Main()), list = placed(dek::File2);
+    const RECT frame = WindowRectOf(Main()), list = placed(dek::ScreenSaverList);
     EXPECT_TRUE(EqualRect(&frame, &suggested));
     EXPECT_EQ(list.left, platform::TwipsToPixels(5160, 192));
     EXPECT_EQ(list.bottom - list.top, platform::TwipsToPixels(6930, 192));
     // "終了" only closes the window, as the close box does: the program ends, the icon goes.
     const HWND main = Main();
-    Command(dek::Command12);
+    Command(dek::ExitButton);
     EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
     EXPECT_FALSE(TrayIconPresent(main));
 }
@@ -91,7 +90,7 @@ TEST_F(MainWindow, ReleasesPopUpMenusOutOfSightDoubleClicksCentreAndTheTaskbarBu
     }
     EXPECT_FALSE(HasMenuBar());
     // "ﾀｽｸﾊﾞｰへ" hides it with FILE in its bar, a double click shows it without.
-    Command(dek::Command11);
+    Command(dek::HideToTrayButton);
     EXPECT_TRUE(!IsWindowVisible(Main()) && HasMenuBar());
     Notify(WM_RBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(Main()) && !HasMenuBar());

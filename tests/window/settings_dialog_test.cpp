@@ -33,7 +33,7 @@ protected:
     // Opens the dialog with the main window's "詳細設定" (starting the window when needed).
     HWND Open() {
         if (!window_ && !Start()) return nullptr;
-        Command(dek::Command9);
+        Command(dek::DetailedSettingsButton);
         return dialog_ = FindWindowW(kSettingsDialogClass, kSettingsDialogTitle);
     }
     HWND operator[](int id) const { return GetDlgItem(dialog_, id); }
@@ -62,38 +62,38 @@ TEST_F(SettingsDialog, OpensFilledCorrectsWhatIsTypedRefillsAndLeavingWithoutOkK
     ASSERT_NE(Open(), nullptr);
     auto expectFilled = [&](const char* when) {
         SCOPED_TRACE(when);
-        EXPECT_TRUE(IsChecked((*this)[Form3Check1]) && !IsChecked((*this)[Form3Check2]) && IsChecked((*this)[Form3Check3]));
-        EXPECT_FALSE(IsEnabled((*this)[Form3Text1]));  // timed changes off
+        EXPECT_TRUE(IsChecked((*this)[ChangeAtStartupCheck]) && !IsChecked((*this)[ChangeOnIntervalCheck]) && IsChecked((*this)[PlaySoundCheck]));
+        EXPECT_FALSE(IsEnabled((*this)[IntervalBox]));  // timed changes off
         // The wait time 90 s in whole minutes; the screen saver ON.
-        const std::pair<int, const wchar_t*> texts[] = {{Form3Text1, L"25"}, {Form3Text5, L"C:\\sounds\\chime.wav"},
-                                                        {Form3Text2, L"C:\\pictures"}, {Form3Text3, L"C:\\savers"}, {Form3Text4, L"1"}};
+        const std::pair<int, const wchar_t*> texts[] = {{IntervalBox, L"25"}, {SoundFileBox, L"C:\\sounds\\chime.wav"},
+                                                        {WallpaperFolderBox, L"C:\\pictures"}, {ScreenSaverFolderBox, L"C:\\savers"}, {WaitTimeBox, L"1"}};
         for (const auto& [id, text] : texts) EXPECT_EQ(Text(id), text) << id;
-        EXPECT_TRUE(IsChecked((*this)[Form3Option1On]) && !IsChecked((*this)[Form3Option1Off]));
-        EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
+        EXPECT_TRUE(IsChecked((*this)[ScreenSaverOnOption]) && !IsChecked((*this)[ScreenSaverOffOption]));
+        EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
     };
     expectFilled("opened");
 
     // Letters empty the interval box (which then refuses OK while ticked) and turn the wait time into "1".
-    Click(Form3Check2);
-    SendMessageW((*this)[Form3Text1], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
-    EXPECT_EQ(Text(Form3Text1), L"");
-    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
-    Type(Form3Text4, L"abc");
-    EXPECT_EQ(Text(Form3Text4), L"1");
-    Click(Form3Option1Off);
-    Type(Form3Text2, L"C:\\typed");
+    Click(ChangeOnIntervalCheck);
+    SendMessageW((*this)[IntervalBox], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
+    EXPECT_EQ(Text(IntervalBox), L"");
+    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    Type(WaitTimeBox, L"abc");
+    EXPECT_EQ(Text(WaitTimeBox), L"1");
+    Click(ScreenSaverOffOption);
+    Type(WallpaperFolderBox, L"C:\\typed");
     // Not modal: a second "詳細設定" fills the open dialog again.
-    Command(dek::Command9);
+    Command(dek::DetailedSettingsButton);
     expectFilled("filled again");
 
     // Enter with OK disabled does nothing; Esc and the close box apply nothing.
-    Type(Form3Text4, L"0");
-    EXPECT_FALSE(Press(Form3Text4, VK_RETURN));
-    Type(Form3Text4, L"30");
-    Click(Form3Check1);
-    EXPECT_TRUE(Press(Form3Text4, VK_ESCAPE));
+    Type(WaitTimeBox, L"0");
+    EXPECT_FALSE(Press(WaitTimeBox, VK_RETURN));
+    Type(WaitTimeBox, L"30");
+    Click(ChangeAtStartupCheck);
+    EXPECT_TRUE(Press(WaitTimeBox, VK_ESCAPE));
     ASSERT_NE(Open(), nullptr);
-    Click(Form3Check1);
+    Click(ChangeAtStartupCheck);
     SendMessageW(dialog_, WM_CLOSE, 0, 0);
     ExpectStored(stored);
     EXPECT_EQ(Read(), (ScreenSaver{90, TRUE}));
@@ -104,54 +104,54 @@ TEST_F(SettingsDialog, OpensFilledCorrectsWhatIsTypedRefillsAndLeavingWithoutOkK
 TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
     Write({59, TRUE});
     ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Text(Form3Text4), L"0");  // under a minute
-    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
-    Type(Form3Text4, L"0.5");  // rounds to 0
-    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
-    Type(Form3Text4, L"1.5");  // rounds to 2
-    EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
-    Click(Form3Check1);
-    Click(Form3Check2);
-    Click(Form3Check3);
-    Click(Form3Option1Off);
-    Type(Form3Text1, L"2.5");
-    Type(Form3Text5, L"D:\\sounds\\bell.wav");
-    Type(Form3Text2, L"D:\\pictures");
-    Type(Form3Text3, L"");
+    EXPECT_EQ(Text(WaitTimeBox), L"0");  // under a minute
+    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    Type(WaitTimeBox, L"0.5");  // rounds to 0
+    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    Type(WaitTimeBox, L"1.5");  // rounds to 2
+    EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
+    Click(ChangeAtStartupCheck);
+    Click(ChangeOnIntervalCheck);
+    Click(PlaySoundCheck);
+    Click(ScreenSaverOffOption);
+    Type(IntervalBox, L"2.5");
+    Type(SoundFileBox, L"D:\\sounds\\bell.wav");
+    Type(WallpaperFolderBox, L"D:\\pictures");
+    Type(ScreenSaverFolderBox, L"");
     // What the system would store if the change were made for good.
     const std::optional<std::wstring> storedTimeout = DesktopValue(L"ScreenSaveTimeOut");
-    EXPECT_TRUE(Press(Form3Text5, VK_RETURN));
+    EXPECT_TRUE(Press(SoundFileBox, VK_RETURN));
     // The interval 2.5 rounds to the even 2, and is kept with timed changes clear; 1.5 minutes are 90 s.
     ExpectStored({{L"opt1value", L"1"}, {L"opt2value", L"0"}, {L"opt3value", L"1"}, {L"changeinterval", L"2"},
                   {L"wavdir", L"D:\\sounds\\bell.wav"}, {L"defdir", L"D:\\pictures"}, {L"defdir2", L""}});
     EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
     EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
     ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(IsChecked((*this)[Form3Option1Off]) && !IsChecked((*this)[Form3Option1On]));
+    EXPECT_TRUE(IsChecked((*this)[ScreenSaverOffOption]) && !IsChecked((*this)[ScreenSaverOnOption]));
 }
 
 TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlivesTheMainWindow) {
     SetDekSetting(L"changeinterval", L"25");
     Write({600, TRUE});
     ASSERT_NE(Open(), nullptr);
-    Type(Form3Text1, L"1e9");
-    EXPECT_FALSE(IsEnabled((*this)[Form3Command1]));
+    Type(IntervalBox, L"1e9");
+    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
     // A click sent past the disabled button applies nothing.
-    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(Form3Command1, BN_CLICKED), reinterpret_cast<LPARAM>((*this)[Form3Command1]));
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(SettingsOkButton, BN_CLICKED), reinterpret_cast<LPARAM>((*this)[SettingsOkButton]));
     EXPECT_TRUE(IsWindow(dialog_));
     EXPECT_FALSE(DekSetting(L"opt2value").has_value());
     // Clear: the box keeps its text, and OK keeps the interval it had.
-    Click(Form3Check2);
-    EXPECT_EQ(Text(Form3Text1), L"1e9");
-    EXPECT_TRUE(IsEnabled((*this)[Form3Command1]));
-    Click(Form3Command1);
+    Click(ChangeOnIntervalCheck);
+    EXPECT_EQ(Text(IntervalBox), L"1e9");
+    EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
+    Click(SettingsOkButton);
     ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
 
     ASSERT_NE(Open(), nullptr);
     SendMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(Ended());
-    Type(Form3Text1, L"45");
-    Click(Form3Command1);
+    Type(IntervalBox, L"45");
+    Click(SettingsOkButton);
     EXPECT_TRUE(Ended());  // the last window has gone
     EXPECT_EQ(DekSetting(L"changeinterval"), L"45");
 }
@@ -185,14 +185,14 @@ TEST_F(SettingsDialog, ChoosersReturnALongFolderPathAndAWavFileOfTheProgramFolde
             },
             OpenFile(L"WAVﾌｧｲﾙの選択", L""),
             [&](HWND chooser) { return chooserOwner = GetWindow(chooser, GW_OWNER), OpenFile(L"WAVﾌｧｲﾙの選択", L"chime.wav")(chooser); }});
-    Click(Form3Command3);
-    EXPECT_EQ(Text(Form3Text3), chosen);
+    Click(BrowseScreenSaverFolderButton);
+    EXPECT_EQ(Text(ScreenSaverFolderBox), chosen);
     EXPECT_EQ(browserOwner, Main());
-    Click(Form3Command4);
-    EXPECT_EQ(Text(Form3Text5), L"C:\\old\\ding.wav");
-    Click(Form3Command4);
+    Click(BrowseSoundFileButton);
+    EXPECT_EQ(Text(SoundFileBox), L"C:\\old\\ding.wav");
+    Click(BrowseSoundFileButton);
     EXPECT_TRUE(Answered());
-    EXPECT_EQ(Text(Form3Text5), folder / L"chime.wav");
+    EXPECT_EQ(Text(SoundFileBox), folder / L"chime.wav");
     EXPECT_EQ(chooserOwner, dialog_);
 }
 
@@ -220,15 +220,15 @@ TEST_F(SettingsDialog, OkSwitchesTheChangeTimerOnAndOffAndClosingKeepsIt) {
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
         ASSERT_NE(Open(), nullptr);
-        if (step.check2 && IsChecked((*this)[Form3Check2]) != *step.check2) Click(Form3Check2);
-        if (step.interval) Type(Form3Text1, step.interval);
-        step.ok ? Click(Form3Command1) : void(SendMessageW(dialog_, WM_CLOSE, 0, 0));
+        if (step.check2 && IsChecked((*this)[ChangeOnIntervalCheck]) != *step.check2) Click(ChangeOnIntervalCheck);
+        if (step.interval) Type(IntervalBox, step.interval);
+        step.ok ? Click(SettingsOkButton) : void(SendMessageW(dialog_, WM_CLOSE, 0, 0));
         EXPECT_EQ(changes(step.runs ? kDeadline : 1000ms), step.runs);
         EXPECT_TRUE(!step.runs || changes(kDeadline));  // again and again, not once
     }
     // An OK while the timer runs leaves the minute under way alone: with OK pressed again and
     // again, faster than the timer ticks, the changes still come.
-    EXPECT_TRUE(changes(kDeadline, [&] { Open(), Click(Form3Command1); }));
+    EXPECT_TRUE(changes(kDeadline, [&] { Open(), Click(SettingsOkButton); }));
 }
 
 }  // namespace

@@ -40,7 +40,9 @@ void WindowTest::TearDown() {
 bool WindowTest::Start(dek::RunMode mode) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()));
+    // A "minute" of 100 ms; the change sound heard by the test.
+    const auto hear = [this](const std::wstring& waveFile) { sounds.push_back(waveFile); };
+    window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()), dek::MainWindowSeams{100, hear});
     return window_->Start(mode);
 }
 
@@ -101,8 +103,8 @@ Answer WindowTest::Position(int position, int* shown, bool closeBox) {
     return [=](HWND hwnd) {
         if (ClassNameOf(hwnd) != dek::kPositionDialogClass) return false;
         if (shown) *shown = SelectedPosition(hwnd);
-        if (position >= 0) SendMessageW(GetDlgItem(hwnd, dek::Form4Option1 + position), BM_CLICK, 0, 0);
-        closeBox ? PostMessageW(hwnd, WM_CLOSE, 0, 0) : PostMessageW(GetDlgItem(hwnd, dek::Form4Command1), BM_CLICK, 0, 0);
+        if (position >= 0) SendMessageW(GetDlgItem(hwnd, dek::PositionOption(static_cast<dek::DisplayPosition>(position))), BM_CLICK, 0, 0);
+        closeBox ? PostMessageW(hwnd, WM_CLOSE, 0, 0) : PostMessageW(GetDlgItem(hwnd, dek::PositionOkButton), BM_CLICK, 0, 0);
         return true;
     };
 }

@@ -50,6 +50,8 @@ protected:
     static Answer OpenFile(std::wstring title, std::wstring typed);
 
     ProgramFolder folder{L"window", L""};
+    // The change sounds played: each sound file, "" for the system's default sound.
+    std::vector<std::wstring> sounds;
     std::unique_ptr<dek::MainWindow> window_;
 };
 

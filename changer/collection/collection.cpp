@@ -1,0 +1,63 @@
+#include "changer/collection/collection.h"
+
+#include "changer/collection/collection_names.h"
+#include "platform/files.h"
+
+namespace dek {
+namespace {
+
+std::vector<ShelfItem> ItemsNamed(std::vector<std::wstring> names) {
+    std::vector<ShelfItem> items;
+    items.reserve(names.size());
+    for (std::wstring& name : names) items.push_back({std::move(name)});
+    return items;
+}
+
+}  // namespace
+
+Collection::Collection(const ProgramFolders& folders)
+    : folders_(folders), records_(folders.dat), wallpapers_(platform::ListOrder), screenSavers_(platform::ListOrder) {}
+
+CollectionChange Collection::RebuildWallpapers(bool readPositions) {
+    std::vector<ShelfItem> items = ItemsNamed(platform::ListFiles(folders_.wall));
+    records_.Complete(items, readPositions);
+    // An empty folder leaves the selection as it was.
+    if (!items.empty()) wallpapers_.Select(items.back().name);
+    return {wallpapers_.Fill(std::move(items)), {}};
+}
+
+CollectionChange Collection::RefreshScreenSavers() {
+    return {{}, screenSavers_.Fill(ItemsNamed(platform::ListFiles(folders_.saver, L".scr")))};
+}
+
+// A bitmap is copied as it is; any other picture is stored converted, under its name with "bmp"
+// for its last three characters.
+Collection::BroughtWallpaper Collection::BringWallpaper(const std::wstring& source) {
+    const std::wstring name = FileTitleOf(source);
+    const bool bitmap = IsBitmapName(name);
+    const std::wstring stored = bitmap ? name : ConvertedBitmapName(name);
+    const std::wstring target = platform::JoinPath(folders_.wall, stored);
+    return {stored, bitmap ? CopyIntoCollection(source, target) : ConvertIntoCollection(source, target)};
+}
+
+Brought Collection::BringScreenSaver(const std::wstring& source) {
+    return CopyIntoCollection(source, platform::JoinPath(folders_.saver, FileTitleOf(source)));
+}
+
+DWORD Collection::StorePosition(const std::wstring& wallpaper, DisplayPosition position) {
+    return records_.Write(wallpaper, position);
+}
+
+Collection::Deleted Collection::DeleteSelected(ShelfKind kind) {
+    const bool wallpaper = kind == ShelfKind::Wallpapers;
+    const std::wstring name = Of(kind).Selected();
+    const std::wstring path = platform::JoinPath(wallpaper ? folders_.wall : folders_.saver, name);
+    const DWORD error = platform::DeleteFileAt(path) ? ERROR_SUCCESS : GetLastError();
+    // The record goes only with the picture itself.
+    if (wallpaper && platform::LookUpEntry(path) == platform::EntryKind::Missing) records_.Remove(name);
+    Deleted deleted = {error, wallpaper ? RebuildWallpapers() : RefreshScreenSavers()};
+    Of(kind).WithdrawDelete();
+    return deleted;
+}
+
+}  // namespace dek
