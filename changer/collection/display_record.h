@@ -10,11 +10,13 @@
 
 namespace dek {
 
-// A record may hold any number; only these three are ever written.
+// A record may hold any number; only these five are ever written, and any other is shown as Stretch.
 using DisplayPosition = int16_t;
 inline constexpr DisplayPosition Center = 0;   // once, in the middle of the desktop; the default
 inline constexpr DisplayPosition Tile = 1;     // repeated over the whole desktop
 inline constexpr DisplayPosition Stretch = 2;  // enlarged over the desktop
+inline constexpr DisplayPosition Fit = 3;      // whole, as large as it fits keeping its proportions, with bars
+inline constexpr DisplayPosition Fill = 4;     // covering the desktop keeping its proportions, the overflow cut
 
 // The first number of the record: leading blanks skipped, the number ending at the first comma,
 // blank or line end. A fraction rounds to the nearest whole number, halves to the even one.

@@ -43,7 +43,8 @@ TEST(DisplayRecord, TheFirstNumberHalvesToEvenElseCenterWrittenAsNumberCrLfAndAn
     // Any other number shows as stretched. Position, list row, TileWallpaper / WallpaperStyle:
     for (const auto& [position, row, tiling] :
          {std::tuple{Center, L"全\u3000a.bmp", L"0/0"}, {Tile, L"並\u3000a.bmp", L"1/0"},
-          {Stretch, L"拡\u3000a.bmp", L"0/2"}, {7, L"拡\u3000a.bmp", L"0/2"}, {-1, L"拡\u3000a.bmp", L"0/2"}}) {
+          {Stretch, L"拡\u3000a.bmp", L"0/2"}, {Fit, L"拡\u3000a.bmp", L"0/6"}, {Fill, L"拡\u3000a.bmp", L"0/10"},
+          {7, L"拡\u3000a.bmp", L"0/2"}, {-1, L"拡\u3000a.bmp", L"0/2"}}) {
         EXPECT_EQ(WallRow(position, L"a.bmp"), row) << position;
         EXPECT_EQ(std::wstring(TilingFor(position).tileWallpaper) + L"/" + TilingFor(position).wallpaperStyle, tiling);
     }
