@@ -1,7 +1,8 @@
 #include "changer/collection/shelf.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "changer/collection/random_pick.h"
 
 namespace dek {
 
@@ -13,11 +14,7 @@ int Shelf::SelectedIndex() const {
 std::optional<int> Shelf::PickAtRandom(const std::function<double()>& draw) {
     const int count = static_cast<int>(names_.size());
     if (count == 0) return std::nullopt;
-    int pick;
-    do {
-        // Guards a generator that rounds up to 1.0 at the very end of its range.
-        pick = std::clamp(static_cast<int>(std::floor(draw() * count)), 0, count - 1);
-    } while (pick == lastPick_ && count > 1);
+    const int pick = DrawPlace(count, [&](int place) { return place != lastPick_ || count == 1; }, draw);
     lastPick_ = pick;
     selected_ = names_[static_cast<size_t>(pick)];
     return pick;
