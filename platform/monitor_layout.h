@@ -18,8 +18,8 @@ struct Monitor {
 
 // A monitor is known by its place in this order, never by a system id, which may change with a
 // restart or a driver while the arrangement stays: left edges from left to right, monitors with the
-// same left edge (stacked) from top to bottom, the same rectangle (mirrored) the smaller first,
-// then the primary first.
+// same left edge (stacked) from top to bottom, of two with the same corner the narrower, then the
+// shorter, then the primary first (mirrored monitors share one rectangle).
 std::vector<Monitor> InLayoutOrder(std::vector<Monitor> monitors);
 
 // The smallest rectangle holding every monitor, which the desktop's bitmap covers; empty at 0,0
