@@ -18,6 +18,7 @@ struct Box {
     int left, top, right, bottom;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    bool operator==(const Box&) const = default;
 };
 
 struct Spot {

@@ -12,7 +12,7 @@ bool EndsField(char c) { return c == ',' || c == '\r' || c == '\n' || IsBlank(c)
 }  // namespace
 
 DisplayPosition ShownPosition(DisplayPosition position) {
-    return position == Center || position == Tile ? position : Stretch;
+    return position >= Center && position <= Fill ? position : Stretch;
 }
 
 DisplayPosition ParseWallRecord(std::string_view text) {

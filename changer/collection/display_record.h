@@ -10,13 +10,15 @@
 
 namespace dek {
 
-// A record may hold any number; only these three are ever written.
+// A record may hold any number; only these five are ever written, and any other is shown as Stretch.
 using DisplayPosition = int16_t;
 inline constexpr DisplayPosition Center = 0;   // once, in the middle of the desktop; the default
 inline constexpr DisplayPosition Tile = 1;     // repeated over the whole desktop
 inline constexpr DisplayPosition Stretch = 2;  // enlarged over the desktop
+inline constexpr DisplayPosition Fit = 3;      // whole, as large as it fits keeping its proportions, with bars
+inline constexpr DisplayPosition Fill = 4;     // covering the desktop keeping its proportions, the overflow cut
 
-// How a record's number is shown and laid on the desktop: any number but these is stretched.
+// How a record's number is shown and laid on the desktop: any number but these five is stretched.
 DisplayPosition ShownPosition(DisplayPosition position);
 
 // The first number of the record: leading blanks skipped, the number ending at the first comma,

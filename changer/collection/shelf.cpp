@@ -1,7 +1,8 @@
 #include "changer/collection/shelf.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "changer/collection/random_pick.h"
 
 namespace dek {
 
@@ -70,15 +71,11 @@ void Shelf::SelectRow(int row) {
 std::optional<size_t> Shelf::PickAtRandom(const std::function<double()>& draw) {
     const size_t count = items_.size();
     if (count == 0) return std::nullopt;
-    size_t pick;
-    do {
-        // Guards a generator that rounds up to 1.0 at the very end of its range.
-        const double place = std::floor(draw() * static_cast<double>(count));
-        pick = static_cast<size_t>(std::clamp(place, 0.0, static_cast<double>(count - 1)));
-    } while (pick == lastPick_ && count > 1);
+    const int places = static_cast<int>(count);
+    const int pick = DrawPlace(places, [&](int place) { return place != lastPick_ || places == 1; }, draw);
     lastPick_ = pick;
-    Select(items_[pick].name);
-    return pick;
+    Select(items_[static_cast<size_t>(pick)].name);
+    return static_cast<size_t>(pick);
 }
 
 }  // namespace dek

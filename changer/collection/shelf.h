@@ -82,7 +82,7 @@ private:
     std::vector<ShelfItem> items_;
     std::wstring selected_;
     bool offersDelete_ = true;
-    size_t lastPick_ = 0;
+    int lastPick_ = 0;
 };
 
 }  // namespace dek

@@ -6,6 +6,8 @@ wchar_t WallMarker(DisplayPosition position) {
     switch (ShownPosition(position)) {
     case Center: return kCenterMarker;
     case Tile: return kTileMarker;
+    case Fit: return kFitMarker;
+    case Fill: return kFillMarker;
     default: return kStretchMarker;
     }
 }

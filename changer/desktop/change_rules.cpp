@@ -18,6 +18,8 @@ DesktopTiling TilingFor(DisplayPosition position) {
     switch (ShownPosition(position)) {
     case Center: return {L"0", L"0"};
     case Tile: return {L"1", L"0"};
+    case Fit: return {L"0", L"6"};
+    case Fill: return {L"0", L"10"};
     default: return {L"0", L"2"};
     }
 }

@@ -18,12 +18,15 @@ bool CountMinute(int16_t& minuteCount, int16_t interval);
 bool IsWaveHeader(std::string_view firstBytes);
 
 // The desktop's two registry values for a position, under "Control Panel\Desktop". The system
-// takes "TileWallpaper" as on/off and stretching from "WallpaperStyle", so a stretched wallpaper
-// needs the pair; a record holding a number other than 0 or 1 is shown as stretched and applied so.
+// takes "TileWallpaper" as on/off and the scaling from "WallpaperStyle", so every position needs
+// the pair; a record holding a number other than 0 to 4 is shown as stretched and applied so.
 struct DesktopTiling {
     const wchar_t* tileWallpaper;
     const wchar_t* wallpaperStyle;
 };
 DesktopTiling TilingFor(DisplayPosition position);
+
+// One bitmap laid over all monitors from the virtual screen's top-left (Windows 8 and later).
+inline constexpr DesktopTiling kSpanTiling = {L"0", L"22"};
 
 }  // namespace dek

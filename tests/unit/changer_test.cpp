@@ -8,6 +8,7 @@
 
 #include "changer/core/run_mode.h"
 #include "changer/core/settings.h"
+#include "changer/desktop/busy_user.h"
 #include "changer/desktop/change_rules.h"
 #include "changer/dialogs/numeric_text.h"
 #include "changer/dialogs/version_text.h"
@@ -102,4 +103,21 @@ TEST(ChangeRules, TheMinuteCountComesDueAtTheIntervalOrAboveNeverBelowOneAndDoes
     for (auto head : {"RIFF\x24\0\0\0AVI LIST"sv, "BM6\0\0"sv, "RIFF"sv, ""sv}) EXPECT_FALSE(IsWaveHeader(head));
     EXPECT_EQ(VersionMessageText(kDekVersion), L"Dekorin Ver.1.44");
     EXPECT_EQ(VersionMessageText({1, 0, 12}), L"Dekorin Ver.1.012");
+}
+
+TEST(TimedChangeHold, ADueChangeWaitsWhileTheUserIsBusyOrAwayAndComesOnceWhenTheUserIsFree) {
+    for (int state = 0; state <= 8; ++state) EXPECT_EQ(IsBusyOrAway(state), "-BBBB----"[state] == 'B') << state;
+    // Events with the state they see: D due, R recheck, X timed changes off; C the change is made.
+    auto changes = [](std::string events) {
+        TimedChangeHold hold;
+        std::string made;
+        for (size_t i = 0; i < events.size(); i += 2) {
+            const int state = events[i + 1] - '0';
+            made += events[i] == 'D' ? (hold.Due(state) ? 'C' : '-') : events[i] == 'R' ? (hold.Recheck(state) ? 'C' : '-') : (hold.Drop(), 'x');
+        }
+        return made;
+    };
+    EXPECT_EQ(changes("D5D2R3D1D4R4R5R5D6"), "C-----C-C");  // three intervals busy, one change after
+    EXPECT_EQ(changes("D2D7R5"), "-C-");
+    EXPECT_EQ(changes("D1X0R5"), "-x-");
 }

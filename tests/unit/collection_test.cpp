@@ -1,11 +1,15 @@
-// The collection's rules: names of files entering it, display records, list rows, random picks.
+// The collection's rules: names of files entering it, display records, list rows, random picks for
+// the shelves and the monitors.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <tuple>
 #include <vector>
 
 #include "changer/collection/collection_names.h"
 #include "changer/collection/display_record.h"
+#include "changer/collection/monitor_picks.h"
 #include "changer/collection/shelf.h"
 #include "changer/collection/wall_rows.h"
 #include "changer/desktop/change_rules.h"
@@ -43,7 +47,8 @@ TEST(DisplayRecord, TheFirstNumberHalvesToEvenElseCenterWrittenAsNumberCrLfAndAn
     // Any other number shows as stretched. Position, list row, TileWallpaper / WallpaperStyle:
     for (const auto& [position, row, tiling] :
          {std::tuple{Center, L"全\u3000a.bmp", L"0/0"}, {Tile, L"並\u3000a.bmp", L"1/0"},
-          {Stretch, L"拡\u3000a.bmp", L"0/2"}, {7, L"拡\u3000a.bmp", L"0/2"}, {-1, L"拡\u3000a.bmp", L"0/2"}}) {
+          {Stretch, L"拡\u3000a.bmp", L"0/2"}, {Fit, L"合\u3000a.bmp", L"0/6"}, {Fill, L"埋\u3000a.bmp", L"0/10"},
+          {7, L"拡\u3000a.bmp", L"0/2"}, {-1, L"拡\u3000a.bmp", L"0/2"}}) {
         EXPECT_EQ(WallRow(position, L"a.bmp"), row) << position;
         EXPECT_EQ(std::wstring(TilingFor(position).tileWallpaper) + L"/" + TilingFor(position).wallpaperStyle, tiling);
     }
@@ -94,4 +99,54 @@ TEST(Shelf, PutAndRemoveEditOneRowInOrderAndTheSelectionFollowsItsName) {
     EXPECT_EQ(std::pair(shelf.Selected(), shelf.OffersDelete()), std::pair(std::wstring(L"a"), true));
     shelf.SelectRow(-1);
     EXPECT_EQ(shelf.SelectedItem(), nullptr);
+}
+
+TEST(MonitorPicks, OneMonitorPicksAsTheShelfAndMoreGetDifferentPlacesWithAsFewRepeatsOfTheirOwnAsPossible) {
+    std::mt19937 random(1);
+    const auto drawFrom = [](std::mt19937& g) { return [&g] { return std::generate_canonical<double, 53>(g); }; };
+    for (int count = 1; count <= 4; ++count) {
+        Shelf shelf;
+        shelf.Fill(std::vector<ShelfItem>(static_cast<size_t>(count), {L"a.bmp"}));
+        std::mt19937 forShelf = random;
+        std::optional<int> previous[1];
+        for (int run = 0; run < 30; ++run) {
+            const auto picks = PickPerMonitor(count, previous, drawFrom(random));
+            ASSERT_EQ(picks, std::vector{static_cast<int>(shelf.PickAtRandom(drawFrom(forShelf)).value())}) << count << " run " << run;
+            previous[0] = picks[0];
+        }
+    }
+    EXPECT_TRUE(PickPerMonitor(0, std::vector<std::optional<int>>(2), drawFrom(random)).empty());
+    // A monitor takes the place the next one needs only when it must, and keeps off its own while it can.
+    const auto drawn = [](std::vector<double> draws) { return [draws, used = size_t(0)]() mutable { return draws.at(used++); }; };
+    EXPECT_EQ(PickPerMonitor(3, std::vector<std::optional<int>>{0, 1}, drawn({0.9, 0.9, 0.1})), (std::vector{2, 0}));
+    EXPECT_EQ(PickPerMonitor(2, std::vector<std::optional<int>>{1, 1}, drawn({0.9, 0.1, 0.9})), (std::vector{0, 1}));
+    // Against every way of dealing: no place twice within a round of `count` monitors, and no more
+    // monitors on their previous place (none counting as 0) than the best way has.
+    for (int count = 1; count <= 5; ++count) {
+        for (size_t monitors = 2; monitors <= 4; ++monitors) {
+            for (int trial = 0; trial < 30; ++trial) {
+                std::vector<std::optional<int>> previous(monitors);
+                for (size_t i = 0; i < monitors; ++i) previous[i] = trial == 0 ? std::optional(int(i)) : random() % 3 ? std::optional(int(random() % 7)) : std::nullopt;
+                const auto repeats = [&](const std::vector<int>& picks) {
+                    int same = 0;
+                    for (size_t i = 0; i < monitors; ++i) {
+                        for (size_t j = 0; j < i; ++j)
+                            if (picks[i] == picks[j] && i / count == j / count) return 99;
+                        same += picks[i] == previous[i].value_or(0);
+                    }
+                    return same;
+                };
+                int fewest = 99;
+                for (int n = 0; n < std::pow(count, monitors); ++n) {
+                    std::vector<int> dealt;
+                    for (int rest = n; dealt.size() < monitors; rest /= count) dealt.push_back(rest % count);
+                    fewest = std::min(fewest, repeats(dealt));
+                }
+                std::mt19937 again = random;
+                const auto picks = PickPerMonitor(count, previous, drawFrom(random));
+                EXPECT_EQ(repeats(picks), fewest) << count << " places, trial " << trial;
+                EXPECT_EQ(PickPerMonitor(count, previous, drawFrom(again)), picks) << "the same draws, other picks";
+            }
+        }
+    }
 }
