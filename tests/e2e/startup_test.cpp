@@ -7,7 +7,10 @@
 
 using namespace dektest;
 
-class Startup : public DekTest {};
+class DekProcess : public testing::Test {
+protected:
+    ChangerStateGuard guard;
+};
 
 // Runs the folder's Dek.exe to its end, answering its message box with OK: its exit code, none if
 // it outlives the deadline (it is then ended).
@@ -33,7 +36,7 @@ static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring arg
 // "-e" changes both once and ends; the list's missing record is created as at any start. An
 // empty collection gets nothing, and the run still ends after starting the change sound (the
 // default sound, for a file that is not there).
-TEST_F(Startup, TheOneShotRunChangesOnceAndABlockedStartEndsWithAFailure) {
+TEST_F(DekProcess, TheOneShotRunChangesBothOnceAndEnds) {
     ProgramFolder folder(L"one shot");
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
     for (const wchar_t* saver : {L"\\s1.scr", L"\\s2.scr"}) WriteFile(folder.Saver() + saver, "saver");
@@ -50,7 +53,10 @@ TEST_F(Startup, TheOneShotRunChangesOnceAndABlockedStartEndsWithAFailure) {
     SetDesktopValue(L"Wallpaper", L"untouched");
     EXPECT_EQ(RunDek(empty, L"-e"), 0u);
     EXPECT_EQ(DesktopValue(L"Wallpaper"), L"untouched");
-    // A plain file where a folder belongs ends the start, after its box, with a failure.
+}
+
+// After its box, with a failure.
+TEST_F(DekProcess, APlainFileWhereAFolderBelongsEndsTheStartWithAFailureCode) {
     ProgramFolder blocked(L"blocked");
     WriteFile(blocked.Dat(), "not a folder");
     EXPECT_EQ(RunDek(blocked, L""), 2u);

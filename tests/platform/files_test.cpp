@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 using dektest::ReadFile;
 using dektest::WriteFile;
 
-TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNamesOnly) {
+TEST(Files, ListsNormalFilesInTheUsersOrder) {
     dektest::ProgramFolder folder{L"files", L"platform_tests.exe"};
     for (const wchar_t* name : {L"b.bmp", L"A.bmp", L"c.BMP", L"a2.jpg", L"壁紙.bmp", L"_x.bmp", L"hidden.bmp",
                                 L"system.bmp", L"night.scr", L"DAY.SCR", L"long name.scr", L"notes.scrx"}) {
@@ -48,7 +48,7 @@ TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNam
 
 // A 1 MiB disk mounted beside this program for the test run (as root only), filled up, then
 // written over in each of the three ways the programs replace a file.
-TEST(Files, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndNoTemporary) {
+TEST(Files, AFailedWriteLeavesTheOldFileWhole) {
     const std::wstring disk = platform::ProgramFolder() + L"\\full-disk";
     ULARGE_INTEGER size{};
     if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &size, nullptr) || size.QuadPart > (16u << 20)) {
@@ -71,7 +71,7 @@ TEST(Files, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndNoTemporary) {
     }
 }
 
-TEST(Files, AHeadIsReadUpToItsLimitFromAHugeFileAndNeverFromADeviceOrAFolder) {
+TEST(Files, AHeadIsReadOnlyFromADiskFileUpToItsLimit) {
     const std::wstring huge = platform::TempFolder() + L"dek-sparse-" + std::to_wstring(GetCurrentProcessId());
     {
         platform::UniqueFile file(CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));

@@ -22,7 +22,7 @@ static std::wstring Written(const std::wstring& path, std::string_view bytes) {
     return path;
 }
 
-TEST(Pictures, DecodeGifAndJpegWithTheirColoursAndSaveA24BitBitmapThatDecodesToTheSamePixels) {
+TEST(Pictures, DecodedPixelsSurviveTheBitmapWrite) {
     dektest::ProgramFolder folder{L"pictures"};
     // Both in four quarters, left to right, top to bottom; the photograph 32 x 32.
     const std::tuple<const wchar_t*, std::string, int, int, std::array<COLORREF, 4>> files[] = {
@@ -54,7 +54,7 @@ TEST(Pictures, DecodeGifAndJpegWithTheirColoursAndSaveA24BitBitmapThatDecodesToT
 }
 
 // A picture too large to hold is refused by its header, before a decoder could set memory aside.
-TEST(Pictures, WhatIsNoPictureOrDeclaresAHugeSizeIsRefusedAtOnceWithTheReasonAndTheSize) {
+TEST(Pictures, NoPictureOrAHugeOneIsRefusedUndecoded) {
     dektest::ProgramFolder folder{L"pictures"};
     // The photograph with a frame of 65500 x 65500.
     std::string jpeg = dektest::TestPicture(L"photo.jpg");

@@ -101,18 +101,23 @@ void SetSystemIniScreenSaver(const std::optional<std::wstring>& text) {
     WritePrivateProfileStringW(L"boot", L"SCRNSAVE.EXE", text ? text->c_str() : nullptr, L"system.ini");
 }
 
-void DekTest::SetUp() {
+ChangerStateGuard::ChangerStateGuard() : systemIni_(SystemIniScreenSaver()) {
     ResetDekSettings();
     for (const wchar_t* name : kDesktopValues) desktop_[name] = DesktopValue(name);
-    systemIni_ = SystemIniScreenSaver();
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &screenSaveActive_, 0);
 }
 
-void DekTest::TearDown() {
+ChangerStateGuard::~ChangerStateGuard() {
     ResetDekSettings();
     for (const auto& [name, value] : desktop_) {
         value ? SetDesktopValue(name, *value) : void(RemoveRegistryValue(HKEY_CURRENT_USER, kDesktopKey, name));
     }
     SetSystemIniScreenSaver(systemIni_);
+    // The desktop itself as it was, not only its values: on Windows the wallpaper a test applied
+    // would otherwise stay on the developer's screen.
+    std::wstring wallpaper = desktop_[L"Wallpaper"].value_or(L"");
+    SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, wallpaper.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, screenSaveActive_, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
 }
 
 SettingChangeWatcher::SettingChangeWatcher() {
@@ -155,6 +160,99 @@ int SelectedPosition(HWND dialog) {
         if (IsChecked(GetDlgItem(dialog, dek::PositionOption(static_cast<dek::DisplayPosition>(i))))) return i;
     }
     return -1;
+}
+
+}  // namespace dektest
+
+namespace dektest {
+namespace {
+
+std::wstring KindOf(HWND control) {
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    if (IsClass(control, L"Button")) {
+        switch (style & BS_TYPEMASK) {
+        case BS_AUTOCHECKBOX:
+        case BS_CHECKBOX: return L"check";
+        case BS_AUTORADIOBUTTON:
+        case BS_RADIOBUTTON: return L"option";
+        case BS_GROUPBOX: return L"frame";
+        default: return L"button";
+        }
+    }
+    if (IsClass(control, L"Static")) return (style & SS_TYPEMASK) == SS_BITMAP ? L"picture" : L"label";
+    if (IsClass(control, L"Edit")) return L"edit";
+    if (IsClass(control, L"ListBox")) return L"list";
+    if (IsClass(control, L"ComboBox")) return L"combo";
+    return ClassNameOf(control);
+}
+
+std::wstring Items(HWND control) {
+    std::vector<std::wstring> items;
+    if (IsClass(control, L"ListBox")) items = ListRows(control);
+    if (IsClass(control, L"ComboBox")) {
+        for (LRESULT i = 0, n = SendMessageW(control, CB_GETCOUNT, 0, 0); i < n; ++i) {
+            std::wstring item(static_cast<size_t>(SendMessageW(control, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+            item.resize(static_cast<size_t>(SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+            items.push_back(item);
+        }
+    }
+    std::wstring text;
+    for (const std::wstring& item : items) text += L" [" + item + L"]";
+    if (IsClass(control, L"ListBox") && ListSelection(control) >= 0) text += L" selected " + std::to_wstring(ListSelection(control));
+    return text;
+}
+
+std::wstring ReadUtf8(const std::wstring& path) {
+    const std::string bytes = ReadFile(path);
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+    std::erase(text, L'\r');
+    return text;
+}
+
+}  // namespace
+
+std::wstring Snapshot(HWND window) {
+    const SIZE client = ClientSize(window);
+    std::wstring text = L"window \"" + WindowText(window) + L"\" " + std::to_wstring(client.cx) + L"x" +
+                        std::to_wstring(client.cy) + L"\n";
+    for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT r = WindowRectOf(control);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        text += std::to_wstring(GetDlgCtrlID(control)) + L" " + KindOf(control) + L" \"" + WindowText(control) + L"\" " +
+                std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L"x" +
+                std::to_wstring(r.bottom - r.top) + (IsEnabled(control) ? L"" : L" disabled") +
+                (IsWindowVisible(control) ? L"" : L" hidden") + (IsChecked(control) ? L" checked" : L"") + Items(control) +
+                L"\n";
+    }
+    // What Tab walks through; a stop that is not to be seen (hidden, or outside the client area) is marked "!".
+    text += L"keyboard:";
+    const HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    HWND stop = first;
+    for (int n = 0; stop && n < 100; ++n) {
+        RECT r = WindowRectOf(stop);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        const bool seen = IsWindowVisible(stop) && r.left >= 0 && r.top >= 0 && r.right <= client.cx && r.bottom <= client.cy;
+        text += L" " + std::to_wstring(GetDlgCtrlID(stop)) + (seen ? L"" : L"!");
+        if ((stop = GetNextDlgTabItem(window, stop, FALSE)) == first) break;
+    }
+    return text + L"\n";
+}
+
+void ExpectSnapshot(const std::wstring& actual, std::wstring_view name) {
+    const std::wstring folder = BinFolder() + L"\\test-data\\snapshots\\", path = folder + std::wstring(name) + L".txt";
+    const std::wstring expected = ReadUtf8(path);
+    if (actual == expected) return;
+    // The actual text beside the expected one, to compare or to take over.
+    std::string bytes(actual.size() * 4, '\0');
+    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, actual.data(), static_cast<int>(actual.size()),
+                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+    WriteFile(folder + std::wstring(name) + L".actual.txt", bytes);
+    size_t line = 0, at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) line += actual[at++] == L'\n';
+    ADD_FAILURE() << "The window differs from " << testing::PrintToString(path) << " from line " << line + 1 << ":\n"
+                  << testing::PrintToString(actual.substr(line == 0 ? 0 : actual.rfind(L'\n', at - 1) + 1, 200));
 }
 
 }  // namespace dektest

@@ -52,16 +52,19 @@ void SetDesktopValue(std::wstring_view name, std::wstring_view text);
 std::optional<std::wstring> SystemIniScreenSaver();
 void SetSystemIniScreenSaver(const std::optional<std::wstring>& text);
 
-// Every test of the changer: its settings cleared before and after, and the desktop values it
-// may change put back afterwards.
-class DekTest : public testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
+// Held by every test of the changer: its settings cleared before and after, and the desktop (its
+// wallpaper and screen saver with their values) put back as it was afterwards.
+class ChangerStateGuard {
+public:
+    ChangerStateGuard();
+    ChangerStateGuard(const ChangerStateGuard&) = delete;
+    ChangerStateGuard& operator=(const ChangerStateGuard&) = delete;
+    ~ChangerStateGuard();
 
 private:
     std::map<std::wstring, std::optional<std::wstring>> desktop_;
     std::optional<std::wstring> systemIni_;
+    BOOL screenSaveActive_ = FALSE;
 };
 
 // What the desktop held when an announcement of a changed setting arrived: a hidden top-level
@@ -87,6 +90,13 @@ private:
     HWND window_ = nullptr;
     std::vector<SettingChange> changes_;
 };
+
+// A window as its user meets it: its title and client size, then each control (id, kind, caption,
+// place and size in pixels, state, rows), and the keyboard order. Checked against
+// tests/window/snapshots/<name>.txt; a window that differs leaves <name>.actual.txt beside the copy
+// the tests read.
+std::wstring Snapshot(HWND window);
+void ExpectSnapshot(const std::wstring& actual, std::wstring_view name);
 
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);

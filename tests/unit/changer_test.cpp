@@ -15,7 +15,7 @@
 
 using namespace dek;
 
-TEST(RunMode, TheArgumentsAfterTheProgramNameAndTheirFirstTwoCharactersUpperCased) {
+TEST(CommandLine, TheRunModeComesFromTheArgumentsFirstTwoCharacters) {
     for (const auto& [commandLine, arguments] :
          {std::pair{L"Dek.exe", L""}, {L"C:\\x\\Dek.exe   -s more", L"-s more"}, {L"\"C:\\a b\\Dek.exe\" -e", L"-e"},
           {L"\"C:\\a b\\Dek.exe\"", L""}, {L"\"C:\\a b\\Dek.exe\"-s", L"-s"}, {L"\"unterminated -e", L""}}) {
@@ -49,7 +49,7 @@ std::wstring Text(const Settings& s) {
 
 }  // namespace
 
-TEST(Settings, SixteenBitWholeNumbersOrTheDefaultPerKeyFoldersDefaultingToTheProgramFolder) {
+TEST(StoredSettings, MissingOrBrokenValuesReadAsTheirDefaults) {
     // The fuzzer proves any number taken the text's value; here what is taken or refused.
     const std::pair<const wchar_t*, std::optional<int16_t>> numbers[] = {{L" 12 ", 12}, {L"+7", 7}, {L"-32768", -32768},
         {L"32768", {}}, {L"", {}}, {L"-", {}}, {L"abc", {}}, {L"1 2", {}}};
@@ -64,11 +64,12 @@ TEST(Settings, SixteenBitWholeNumbersOrTheDefaultPerKeyFoldersDefaultingToThePro
     EXPECT_EQ(Text(LoadSettings(store, L"C:\\Dek")), L"1|1|0|5|C:\\a.wav|D:\\pics|C:\\Dek");
     // The timer runs for switch 1 only, and for any interval but 0; the sound plays for switch 1 only.
     const Settings on{0, 1, 1, 60}, negative{0, 1, 0, -5}, two{0, 2, 2, 60}, zero{0, 1, 0, 0};
-    EXPECT_TRUE(on.TimerEnabled() && negative.TimerEnabled() && on.SoundEnabled());
-    EXPECT_FALSE(two.TimerEnabled() || zero.TimerEnabled() || two.SoundEnabled() || zero.SoundEnabled());
+    for (const auto& [settings, timer, sound] : {std::tuple{on, true, true}, {negative, true, false}, {two, false, false}, {zero, false, false}}) {
+        EXPECT_EQ(std::pair(settings.TimerEnabled(), settings.SoundEnabled()), std::pair(timer, sound)) << Text(settings);
+    }
 }
 
-TEST(NumericText, WhatReadsAsANumberWholeOrAsALeadingValueAndTheWaitTimeInSecondsAndWholeMinutes) {
+TEST(NumericText, ReadsTheGrammarAndItsLeadingValue) {
     const wchar_t* numeric[] = {L"0", L" 12", L"\t12\t", L"+3", L"-5", L".5", L"5.", L"-.5", L"1E1", L"1e+1",
                                 L"2.5e-1", L"  -0  ", L"123456789012345678901234567890", L"1e999"};
     for (const wchar_t* text : numeric) EXPECT_TRUE(IsNumericText(text)) << text;
@@ -87,7 +88,7 @@ TEST(NumericText, WhatReadsAsANumberWholeOrAsALeadingValueAndTheWaitTimeInSecond
     for (const auto& [seconds, text] : shown) EXPECT_EQ(WaitTimeText(seconds), text) << seconds;
 }
 
-TEST(ChangeRules, TheMinuteCountComesDueAtTheIntervalOrAboveNeverBelowOneAndDoesNotWrapAndOnlyAWaveIsPlayed) {
+TEST(MinuteCount, ComesDueAtTheIntervalAndNeverWraps) {
     // From a count, the ticks at the intervals given: each that comes due (D) sets the count to 0, as the caller does.
     auto ticks = [](int16_t count, std::vector<int16_t> intervals) {
         std::string due;
@@ -97,15 +98,20 @@ TEST(ChangeRules, TheMinuteCountComesDueAtTheIntervalOrAboveNeverBelowOneAndDoes
     EXPECT_EQ(ticks(0, {3, 3, 3, 3, 3, 3, 3}), "--D--D-");
     EXPECT_EQ(ticks(10, {60, 5}), "-D");  // an interval lowered below the count comes due at the next tick
     EXPECT_EQ(ticks(32766, {0, -5, -5, 32767}), "---D");
-    // Only a RIFF wave file is played as it is; the version runs minor and revision together.
+}
+
+TEST(ChangeSound, OnlyARiffWaveIsPlayedAsItIs) {
     using namespace std::string_view_literals;
     EXPECT_TRUE(IsWaveHeader("RIFF\x24\0\0\0WAVEfmt "sv));
-    for (auto head : {"RIFF\x24\0\0\0AVI LIST"sv, "BM6\0\0"sv, "RIFF"sv, ""sv}) EXPECT_FALSE(IsWaveHeader(head));
-    EXPECT_EQ(VersionMessageText(kDekVersion), L"Dekorin Ver.1.44");
+    for (auto head : {"RIFF\x24\0\0\0AVI LIST"sv, "BM6\0\0"sv, "RIFF"sv, ""sv}) EXPECT_FALSE(IsWaveHeader(head)) << head;
+}
+
+TEST(VersionText, RunsMinorAndRevisionTogether) {
+    EXPECT_EQ(VersionMessageText({1, 4, 4}), L"Dekorin Ver.1.44");
     EXPECT_EQ(VersionMessageText({1, 0, 12}), L"Dekorin Ver.1.012");
 }
 
-TEST(TimedChangeHold, ADueChangeWaitsWhileTheUserIsBusyOrAwayAndComesOnceWhenTheUserIsFree) {
+TEST(TimedChangeHold, ComesOnceWhenTheUserIsFreeAgain) {
     for (int state = 0; state <= 8; ++state) EXPECT_EQ(IsBusyOrAway(state), "-BBBB----"[state] == 'B') << state;
     // Events with the state they see: D due, R recheck, X timed changes off; C the change is made.
     auto changes = [](std::string events) {

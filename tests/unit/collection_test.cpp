@@ -17,7 +17,7 @@
 using namespace dek;
 using namespace std::string_literals;
 
-TEST(CollectionNames, TitleUpToTheFirstNulCaseSensitiveBmpAndTheDropKindByTheLastThreeCharacters) {
+TEST(CollectionNames, TitlesAndDropKindsComeFromThePathsEnd) {
     // The fuzzer proves a title a tail without "\", "/" or ":" up to the first NUL, and which names end in "bmp".
     const std::pair<std::wstring, const wchar_t*> titles[] = {
         {L"C:\\My Pictures\\summer sky.GIF", L"summer sky.GIF"}, {L"\\\\server\\share\\夜空.jpg", L"夜空.jpg"},
@@ -35,7 +35,7 @@ TEST(CollectionNames, TitleUpToTheFirstNulCaseSensitiveBmpAndTheDropKindByTheLas
     }
 }
 
-TEST(DisplayRecord, TheFirstNumberHalvesToEvenElseCenterWrittenAsNumberCrLfAndAnyOtherThanCenterOrTileIsStretched) {
+TEST(DisplayRecord, ReadsItsFirstNumberAndShowsUnknownOnesStretched) {
     // The fuzzer proves a whole number before ",", CR or LF read as itself, and any record written read back.
     const std::pair<const char*, DisplayPosition> records[] = {
         {"  2 7\r\n", 2}, {"1.5\r\n", 2}, {"2.5\r\n", 2}, {"-2.5\r\n", -2}, {"0.4\r\n", 0}, {"1.6\r\n", 2},
@@ -54,7 +54,7 @@ TEST(DisplayRecord, TheFirstNumberHalvesToEvenElseCenterWrittenAsNumberCrLfAndAn
     }
 }
 
-TEST(RandomPick, WholePartOfRTimesCountNeverThePlaceBeforeAndPlaceZeroCountsAsBeforeTheFirst) {
+TEST(RandomPick, NeverTakesThePlaceBefore) {
     // The places picked from `count` items while draws are left, each draw used once, then the place selected.
     auto picks = [](size_t count, std::vector<double> draws) {
         const std::vector<ShelfItem> items = {{L"0"}, {L"1"}, {L"2"}, {L"3"}};
@@ -73,7 +73,7 @@ TEST(RandomPick, WholePartOfRTimesCountNeverThePlaceBeforeAndPlaceZeroCountsAsBe
 }
 
 // A file that comes or goes changes its own row only, and the selection follows its name.
-TEST(Shelf, PutAndRemoveEditOneRowInOrderAndTheSelectionFollowsItsName) {
+TEST(CollectionShelf, AComingOrGoingFileEditsOnlyItsRow) {
     Shelf shelf;
     shelf.Fill({{L"b"}, {L"d"}});
     shelf.Select(L"d");
@@ -101,7 +101,7 @@ TEST(Shelf, PutAndRemoveEditOneRowInOrderAndTheSelectionFollowsItsName) {
     EXPECT_EQ(shelf.SelectedItem(), nullptr);
 }
 
-TEST(MonitorPicks, OneMonitorPicksAsTheShelfAndMoreGetDifferentPlacesWithAsFewRepeatsOfTheirOwnAsPossible) {
+TEST(MonitorPicks, OneMonitorPicksAsTheListAndMoreGetDifferentPictures) {
     std::mt19937 random(1);
     const auto drawFrom = [](std::mt19937& g) { return [&g] { return std::generate_canonical<double, 53>(g); }; };
     for (int count = 1; count <= 4; ++count) {

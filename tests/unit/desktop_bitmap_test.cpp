@@ -34,7 +34,7 @@ struct Painted {
     PictureView view;
 };
 
-TEST(WallpaperLayout, EachPositionLandsWhereItsRoundingRulesSayAndFitNeverPassesFillNeverUncoversTheMonitor) {
+TEST(WallpaperLayout, FitStaysInsideAndFillCovers) {
     const Box hd = {0, 0, 1920, 1080}, portrait = {-1080, -420, 0, 1500};
     const std::tuple<int, int, Box, DisplayPosition, Box> cases[] = {
         {101, 51, {0, 0, 200, 100}, dek::Center, {49, 24, 150, 75}},  // the wider bar right and below
@@ -61,7 +61,7 @@ TEST(WallpaperLayout, EachPositionLandsWhereItsRoundingRulesSayAndFitNeverPasses
     }
 }
 
-TEST(DrawPicture, ShrinkingAveragesTheCoveredPixelsEnlargingInterpolatesAndAFlatColourStaysExact) {
+TEST(DrawPicture, ScalesByAveragingOrInterpolating) {
     // One row drawn at other widths: blue holds the pixel values.
     auto drawn = [](std::vector<uint8_t> values, int width) {
         const Painted picture(int(values.size()), 1, [&](int x, int) { return Bgr{values[x]}; });
@@ -86,7 +86,7 @@ TEST(DrawPicture, ShrinkingAveragesTheCoveredPixelsEnlargingInterpolatesAndAFlat
     }
 }
 
-TEST(DrawPicture, APictureIsCopiedOrTiledPixelForPixelFromItsCornerAndNothingSpillsOutOfItsMonitor) {
+TEST(DrawPicture, NothingSpillsOutOfItsMonitor) {
     // Two monitors side by side, the left one at negative coordinates; pictures go into the right one.
     const Box left = {-6, 0, 0, 9}, right = {0, -2, 7, 7};
     const Bgr background = {1, 2, 3};
@@ -106,7 +106,7 @@ TEST(DrawPicture, APictureIsCopiedOrTiledPixelForPixelFromItsCornerAndNothingSpi
     }
 }
 
-TEST(MonitorLayout, OrderedLeftToRightThenTopToBottomWhateverTheSystemsOrderAndTheVirtualScreenHoldsThemAll) {
+TEST(MonitorLayout, TheOrderIsByPlaceNotBySystemOrder) {
     const std::vector<Monitor> ordered = {{{-1080, -420, 0, 1500}},   {{0, -1440, 2560, 0}}, {{0, 0, 1920, 1080}, true},
                                           {{0, 0, 1920, 1080}},        {{1920, 0, 4480, 1440}}};
     // Every order the system might give them in.
@@ -120,7 +120,7 @@ TEST(MonitorLayout, OrderedLeftToRightThenTopToBottomWhateverTheSystemsOrderAndT
     EXPECT_EQ(VirtualScreen({}), (Box{}));
 }
 
-TEST(MonitorLayout, AfterTheShiftTheTiledDesktopShowsEveryVirtualScreenPixelItsComposedPixel) {
+TEST(MonitorLayout, ATiledDesktopLinesUpAfterTheShift) {
     // Monitors left of and above the primary (0,0 to 7,5), and the primary alone.
     const std::vector<std::vector<Monitor>> layouts = {
         {{{0, 0, 7, 5}, true}, {{-4, 1, 0, 4}}, {{0, -3, 7, 0}}}, {{{0, 0, 7, 5}, true}, {{-5, -2, 0, 9}}},

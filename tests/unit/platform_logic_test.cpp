@@ -44,7 +44,7 @@ TEST(PictureSize, FromTheHeadersOfBmpGifJpegAndPngAndNothingElse) {
     for (const auto& [w, h, ok] : sizes) EXPECT_EQ(IsAcceptableSize({w, h}), ok) << w << "x" << h;
 }
 
-TEST(WindowPlacement, TwipsRoundToPixelsAndAWindowIsCentredThenKeptInTheWorkAreaTitleBarFirst) {
+TEST(WindowPlacement, WindowsAreCentredWithTheTitleBarInReach) {
     const std::tuple<int, int, int> twips[] = {{10200, 96, 680},   {8175, 96, 545}, {7, 96, 0},   {8, 96, 1},
                                                {10200, 144, 1020}, {255, 120, 21},  {15, 192, 2}, {-15, 96, -1}};
     for (const auto& [value, dpi, pixels] : twips) EXPECT_EQ(TwipsToPixels(value, dpi), pixels) << value << "@" << dpi;

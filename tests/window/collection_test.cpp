@@ -1,9 +1,10 @@
 // The collection: files dropped on the main window, the two Add buttons through the real
-// open-file dialog, deleting, the display-position dialog, the wallpaper preview, starting a
-// screen saver and its settings, and the version message.
+// open-file dialog, deleting, the display-position dialog, the wallpaper preview, and starting a
+// screen saver and its settings.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/pictures.h"
 #include "tests/window/window_test.h"
@@ -14,24 +15,17 @@ namespace fs = std::filesystem;
 
 static std::string Plain(int width, int height) { return MakeBitmap(width, height, [](int, int) { return RGB(0, 0, 200); }); }
 
-class Collection : public WindowTest {
+class CollectionButtons : public ChangerWindowTest {
 protected:
     std::wstring Row(int row) { return ListRows(Control(dek::WallpaperList)).at(static_cast<size_t>(row)); }
 };
 
-TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByName) {
+TEST_F(CollectionButtons, ADropTakesTheFirstFileByItsKind) {
     const std::wstring in = folder / L"incoming\\";
     const std::wstring longName = std::wstring(40, L'n') + L" 夜空";
     const std::wstring longPath = in + std::wstring(90, L'd') + L"\\" + std::wstring(50, L'p') + L"\\" + longName + L".gif";
     for (const std::wstring& gif : {in + L"sky.GIF", longPath}) WriteFile(gif, TestPicture(L"sky.gif"));
-    WriteFile(in + L"locked.bmp", Plain(2, 2));
-    WriteFile(in + L"notes.txt", "notes");
-    WriteFile(in + L"broken.jpg", "this is not a picture");
     WriteFile(in + L"night.SCR", "night saver");
-    // A small file whose frame header says 65500 x 65500: refused before anything is decoded.
-    std::string huge = TestPicture(L"photo.jpg");
-    huge.replace(huge.find("\xff\xc0") + 5, 4, "\xff\xdc\xff\xdc");
-    WriteFile(in + L"huge.jpg", huge);
     ASSERT_TRUE(Start());
 
     // Of three files only the first counts: sky.GIF is stored as sky.bmp, then its position is
@@ -41,7 +35,8 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
     Expect({[&](HWND dialog) { return modal = !IsWindowEnabled(Main()), Position(1, &shown)(dialog); }});
     Drop({in + L"sky.GIF", in + L"night.SCR", longPath});
     ASSERT_TRUE(Answered());
-    EXPECT_TRUE(modal && IsWindowEnabled(Main()));
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
     EXPECT_EQ(shown, -1);
     EXPECT_EQ(ListRows(Control(dek::WallpaperList)), Names{L"並\u3000sky.bmp"});
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\sky.bmp.dat"), "1\r\n");
@@ -50,6 +45,29 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
     ASSERT_TRUE(stored.picture);
     EXPECT_EQ(stored.picture->Pixels(), platform::LoadPicture(in + L"sky.GIF").picture->Pixels());
 
+    // A screen saver goes to Saver without a question; a long path is taken whole.
+    Drop({in + L"night.SCR"});
+    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), Names{L"night.SCR"});
+    EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.SCR"), "night saver");
+    Expect({Position(2)});
+    Drop({longPath});
+    EXPECT_EQ(Row(0), L"拡\u3000" + longName + L".bmp");
+    // Converting shows no window, and leaves none that keeps the program alive.
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended());
+}
+
+TEST_F(CollectionButtons, ARefusedDropIsReportedByNameAndChangesNothing) {
+    const std::wstring in = folder / L"incoming\\";
+    WriteFile(in + L"locked.bmp", Plain(2, 2));
+    WriteFile(in + L"notes.txt", "notes");
+    WriteFile(in + L"broken.jpg", "this is not a picture");
+    // A small file whose frame header says 65500 x 65500: refused before anything is decoded.
+    std::string huge = TestPicture(L"photo.jpg");
+    huge.replace(huge.find("\xff\xc0") + 5, 4, "\xff\xdc\xff\xdc");
+    WriteFile(in + L"huge.jpg", huge);
+    WriteFile(folder.Wall() + L"\\sky.bmp", Plain(2, 2));
+    ASSERT_TRUE(Start());
     // Another kind of file changes nothing and asks nothing; a picture that cannot be decoded or
     // is too large, and a bitmap that cannot be read, are reported by name and change nothing.
     platform::UniqueFile holder(CreateFileW((in + L"locked.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -63,21 +81,11 @@ TEST_F(Collection, DroppedFilesAreTakenByKindOneAtATimeAndRefusalsAreReportedByN
         EXPECT_EQ(FolderNames(folder.Dat()), Names{L"sky.bmp.dat"}) << refused;
         EXPECT_EQ(text.find(L"65500 × 65500") != std::wstring::npos, std::wstring(refused) == L"huge.jpg") << text;
     }
-    // A screen saver goes to Saver without a question; a long path is taken whole.
-    Drop({in + L"night.SCR"});
-    EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), Names{L"night.SCR"});
-    EXPECT_EQ(ReadFile(folder.Saver() + L"\\night.SCR"), "night saver");
-    Expect({Position(2)});
-    Drop({longPath});
-    EXPECT_EQ(Row(0), L"拡\u3000" + longName + L".bmp");
-    // Converting shows no window, and leaves none that keeps the program alive.
-    SendMessageW(Main(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(Ended());
 }
 
 // The dialogs open in "defdir" and "defdir2", where the typed names are found; a remembered
 // folder too long for the dialog is left out, and the dialog opens all the same.
-TEST_F(Collection, AddButtonsTakeWhatTheOpenFileDialogChooses) {
+TEST_F(CollectionButtons, TheAddButtonsTakeWhatTheOpenFileDialogChooses) {
     const std::string sea = MakeBitmap(6, 6, [](int x, int) { return RGB(0, 100, x * 40); });
     WriteFile(folder / L"pictures\\sea.bmp", sea);
     WriteFile(folder / L"savers\\night.scr", "night saver");
@@ -109,13 +117,8 @@ TEST_F(Collection, AddButtonsTakeWhatTheOpenFileDialogChooses) {
     EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), (Names{L"aurora.scr", L"night.scr"}));
 }
 
-// Wallpapers go with or without their record, a read-only one stays with it. A screen saver is
-// started by its whole quoted path, never as a program at a shorter path ("my.exe" for
-// "my saver.scr"). And the version message.
-TEST_F(Collection, DeleteAndScreenSaverButtonsActOnTheSelectedFile) {
-    const std::wstring saver = folder.Saver() + L"\\my saver.scr", stray = folder.Saver() + L"\\my.exe";
-    WriteFile(folder.Saver() + L"\\old.scr", "old");
-    for (const std::wstring& copy : {saver, stray}) fs::copy_file(BinFolder() + L"\\command_line_recorder.exe", copy);
+// Wallpapers go with or without their record, a read-only one stays with it.
+TEST_F(CollectionButtons, DeleteRemovesTheSelectedWallpaperWithItsRecord) {
     for (const wchar_t* name : {L"\\sea.bmp", L"\\sky.bmp", L"\\stuck.bmp"}) WriteFile(folder.Wall() + name, Plain(2, 2));
     WriteFile(folder.Dat() + L"\\sea.bmp.dat", "1\r\n");
     WriteFile(folder.Dat() + L"\\stuck.bmp.dat", "2\r\n");
@@ -142,7 +145,15 @@ TEST_F(Collection, DeleteAndScreenSaverButtonsActOnTheSelectedFile) {
     Command(dek::DeleteWallpaperButton);
     EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000later.bmp", L"拡\u3000stuck.bmp"}));
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\stuck.bmp.dat"), "2\r\n");
+}
 
+// A screen saver is started by its whole quoted path, never as a program at a shorter path
+// ("my.exe" for "my saver.scr").
+TEST_F(CollectionButtons, TheScreenSaverButtonsActOnTheSelectedSaver) {
+    const std::wstring saver = folder.Saver() + L"\\my saver.scr", stray = folder.Saver() + L"\\my.exe";
+    WriteFile(folder.Saver() + L"\\old.scr", "old");
+    for (const std::wstring& copy : {saver, stray}) fs::copy_file(BinFolder() + L"\\command_line_recorder.exe", copy);
+    ASSERT_TRUE(Start());
     ClickRow(dek::ScreenSaverList, 0);
     Command(dek::PreviewScreenSaverButton);
     EXPECT_TRUE(WaitFor([&] { return RecordedCommandLine(saver) == L"\"" + saver + L"\" /s"; })) << RecordedCommandLine(saver);
@@ -154,15 +165,9 @@ TEST_F(Collection, DeleteAndScreenSaverButtonsActOnTheSelectedFile) {
     EXPECT_EQ(ListRows(Control(dek::ScreenSaverList)), Names{L"my saver.scr"});
     EXPECT_FALSE(IsEnabled(Control(dek::DeleteScreenSaverButton)));
     EXPECT_TRUE(IsEnabled(Control(dek::PreviewScreenSaverButton)));
-
-    std::wstring text, title;
-    Expect({[&](HWND box) { return title = WindowText(box), OkBox(&text)(box); }});
-    Command(dek::VersionButton);
-    EXPECT_EQ(title, L"ﾊﾞｰｼﾞｮﾝ情報");
-    EXPECT_EQ(text, L"Dekorin Ver.1.44");
 }
 
-TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
+TEST_F(CollectionButtons, ThePositionDialogStoresTheSelectedWallpapersPosition) {
     WriteFile(folder.Wall() + L"\\a small.bmp", Plain(200, 150));
     WriteFile(folder.Dat() + L"\\a small.bmp.dat", "2\r\n");
     WriteFile(folder.Wall() + L"\\b large.bmp", Plain(300, 220));
@@ -182,7 +187,8 @@ TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
     Expect({[&](HWND dialog) {
         shown = SelectedPosition(dialog);
         SendMessageW(GetDlgItem(dialog, dek::PositionOption(dek::Stretch)), BM_CLICK, 0, 0);
-        return SelectedPosition(dialog) == 2 && Position(1, nullptr, true)(dialog);
+        EXPECT_EQ(SelectedPosition(dialog), 2);
+        return Position(1, nullptr, true)(dialog);
     }});
     Command(dek::WallpaperPositionButton);
     EXPECT_EQ(shown, 0);
@@ -197,13 +203,52 @@ TEST_F(Collection, DisplayPositionAndPreviewActOnTheSelectedWallpaper) {
     Command(dek::WallpaperPositionButton);
     EXPECT_NE(text.find(folder.Dat() + L"\\c stuck.bmp.dat"), std::wstring::npos) << text;
     EXPECT_EQ(Row(2), L"全\u3000c stuck.bmp");
+}
 
+// Whatever selected the wallpaper the list shows (the start, a click, an add, a delete, a random
+// change), the dialog opens with its position, so that closing it without a click keeps its record.
+TEST_F(CollectionButtons, ThePositionDialogOpensWithTheSelectedWallpapersPosition) {
+    const std::pair<const wchar_t*, const char*> walls[] = {
+        {L"a.bmp", "2\r\n"}, {L"b.bmp", "0\r\n"}, {L"c.bmp", "3\r\n"}, {L"d.bmp", "1\r\n"}, {L"e.bmp", "4\r\n"}};
+    for (const auto& [name, record] : walls) {
+        WriteFile(folder.Wall() + L"\\" + name, Plain(2, 2));
+        WriteFile(folder.Dat() + L"\\" + name + L".dat", record);
+    }
+    WriteFile(folder / L"0.bmp", Plain(2, 2));
+    ASSERT_TRUE(Start());
+    const std::pair<const char*, std::function<void()>> selections[] = {
+        {"start", [] {}},
+        {"click", [&] { ClickRow(dek::WallpaperList, 1); }},
+        {"add", [&] { Expect({Position(dek::Tile)}), Drop({folder / L"0.bmp"}); }},
+        {"delete", [&] { ClickRow(dek::WallpaperList, 0), Command(dek::DeleteWallpaperButton); }},
+        {"random change", [&] { ClickRow(dek::WallpaperList, 0), Command(dek::TrayMenuChangeWallpaper); }},
+    };
+    for (const auto& [selectedBy, select] : selections) {
+        select();
+        const std::wstring row = ListRows(Control(dek::WallpaperList)).at(static_cast<size_t>(ListSelection(Control(dek::WallpaperList))));
+        const std::wstring record = folder.Dat() + L"\\" + row.substr(2) + L".dat";
+        const std::string stored = ReadFile(record);
+        int shown = -1;
+        std::wstring look;
+        Expect({[&](HWND dialog) { return look = Snapshot(dialog), Position(-1, &shown, true)(dialog); }});
+        Command(dek::WallpaperPositionButton);
+        EXPECT_EQ(shown, std::stoi(stored)) << selectedBy;
+        EXPECT_EQ(ReadFile(record), stored) << selectedBy;
+        if (std::string_view(selectedBy) == "start") ExpectSnapshot(look, L"position-dialog");
+    }
+}
+
+TEST_F(CollectionButtons, ThePreviewShowsTheSelectedWallpaperAtItsSize) {
+    WriteFile(folder.Wall() + L"\\a small.bmp", Plain(200, 150));
+    WriteFile(folder.Wall() + L"\\b large.bmp", Plain(300, 220));
+    ASSERT_TRUE(Start());
     // The preview: the picture's outer size, centred, not modal; the next one reuses the window
     // where it stands; Esc closes it, and a new one is centred again.
     ClickRow(dek::WallpaperList, 0);
     Command(dek::PreviewWallpaperButton);
     HWND preview = FindWindowW(dek::kPictureWindowClass, nullptr);
-    ASSERT_TRUE(preview && IsWindowVisible(preview));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(IsWindowVisible(preview));
     RECT r = WindowRectOf(preview);
     EXPECT_EQ(std::pair(r.right - r.left, r.bottom - r.top), std::pair(200L, 150L));
     EXPECT_LE(std::abs(r.left + r.right - GetSystemMetrics(SM_CXSCREEN)) + std::abs(r.top + r.bottom - GetSystemMetrics(SM_CYSCREEN)), 4);

@@ -10,10 +10,10 @@
 using namespace dektest;
 using Rows = std::vector<std::wstring>;
 
-class Desktop : public WindowTest {
+class DesktopChanges : public ChangerWindowTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
+        ChangerWindowTest::SetUp();
         SetDekSetting(L"opt2value", L"0");  // no timed change unless a test asks for one
     }
     // Wallpapers w1.bmp, w2.bmp, ... and savers s1.scr, s2.scr, ... (list order).
@@ -26,7 +26,7 @@ protected:
     SettingChangeWatcher watcher;
 };
 
-TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPosition) {
+TEST_F(DesktopChanges, EachWallpaperIsAppliedInThePositionItsRowShows) {
     const std::pair<const wchar_t*, const char*> walls[] = {{L" lead.bmp", nullptr}, {L"comma.bmp", "1,5\r\n"},
                                                             {L"notes.txt", nullptr}, {L"odd.bmp", "7\r\n"},
                                                             {L"sea.bmp", "1\r\n"},   {L"Wide.bmp", "2\r\n"},
@@ -71,7 +71,7 @@ TEST_F(Desktop, RowsFollowTheFolderAndTheRecordsAndEachWallpaperIsAppliedInItsPo
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), applied);
 }
 
-TEST_F(Desktop, TheScreenSaverListShowsScrFilesAndItsButtonsApplyByTheShortPath) {
+TEST_F(DesktopChanges, AScreenSaverIsAppliedByItsShortPath) {
     for (const wchar_t* name : {L"b.scr", L"A Long Saver Name.scr", L"readme.txt", L"UPPER.SCR", L"scr"}) {
         WriteFile(folder.Saver() + L"\\" + name, "saver");
     }
@@ -100,7 +100,7 @@ TEST_F(Desktop, TheScreenSaverListShowsScrFilesAndItsButtonsApplyByTheShortPath)
 // With "起動時に変更" the start changes both lists; the first change of a run takes the second of
 // two. Each list then goes on from its own last pick, never taking it twice running, and a user's
 // selection in between is no pick. The lists show each pick, and its buttons act on it.
-TEST_F(Desktop, TheStartUpAndTheMenuChangeEachListFromItsOwnLastPick) {
+TEST_F(DesktopChanges, RandomChangesNeverRepeatTheirListsLastPick) {
     Fill(2, 2);
     SetDekSetting(L"opt1value", L"1");
     ASSERT_TRUE(Start());
@@ -122,7 +122,7 @@ TEST_F(Desktop, TheStartUpAndTheMenuChangeEachListFromItsOwnLastPick) {
 
 // Ticks of the timer armed at the start (a "minute" of 100 ms in the tests) change at the interval;
 // a menu change or the settings dialog's OK between them leaves the count alone.
-TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
+TEST_F(DesktopChanges, TheTimedChangeComesAtTheInterval) {
     Fill(2, 2);
     SetDekSetting(L"opt2value", L"1");
     SetDekSetting(L"changeinterval", L"3");
@@ -141,4 +141,26 @@ TEST_F(Desktop, TheTimedChangeComesAtTheIntervalAndTheCountStartsAgain) {
     }
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), (Rows{Wall(2), Wall(1)}));
     EXPECT_TRUE(PumpUntil([&] { return watcher.Applied(SPI_SETDESKWALLPAPER).size() >= 3; }));  // and the real ticks
+}
+
+// A change and an apply each play the sound for switch 1 only: the WAV file, or the system's
+// default sound for a file that is no WAV.
+TEST_F(DesktopChanges, TheChangeSoundPlaysForSwitchOneOnly) {
+    Fill(2, 2);
+    WriteFile(folder / L"bell.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+    WriteFile(folder / L"notes.txt", "not a sound");
+    const std::tuple<const wchar_t*, const wchar_t*, std::vector<std::wstring>> cases[] = {
+        {L"0", L"bell.wav", {}},
+        {L"2", L"bell.wav", {}},
+        {L"1", L"bell.wav", {folder / L"bell.wav", folder / L"bell.wav"}},
+        {L"1", L"notes.txt", {L"", L""}}};
+    for (const auto& [playSound, file, heard] : cases) {
+        SetDekSetting(L"opt3value", playSound);
+        SetDekSetting(L"wavdir", folder / file);
+        sounds.clear();
+        ASSERT_TRUE(Start());
+        Command(dek::TrayMenuChangeBoth);
+        Command(dek::ApplyWallpaperButton);
+        EXPECT_EQ(sounds, heard) << playSound << " " << file;
+    }
 }

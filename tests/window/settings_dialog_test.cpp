@@ -17,9 +17,9 @@ using namespace dek;
 using ScreenSaver = std::pair<UINT, BOOL>;  // time-out in seconds, active
 using Values = std::vector<std::pair<const wchar_t*, std::wstring>>;
 
-class SettingsDialog : public WindowTest {
+class DetailedSettings : public ChangerWindowTest {
 protected:
-    ~SettingsDialog() override { Write(saved_); }
+    ~DetailedSettings() override { Write(saved_); }
     static ScreenSaver Read() {
         ScreenSaver s = {};
         SystemParametersInfoW(SPI_GETSCREENSAVETIMEOUT, 0, &s.first, 0);
@@ -53,40 +53,45 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-TEST_F(SettingsDialog, OpensFilledCorrectsWhatIsTypedRefillsAndLeavingWithoutOkKeepsEverything) {
-    const Values stored = {{L"opt1value", L"1"},         {L"opt2value", L"0"}, {L"opt3value", L"1"},
-                           {L"changeinterval", L"25"},   {L"wavdir", L"C:\\sounds\\chime.wav"},
-                           {L"defdir", L"C:\\pictures"}, {L"defdir2", L"C:\\savers"}};
-    for (const auto& [key, text] : stored) SetDekSetting(key, text);
+// Seven distinct values, so that a box filled from another setting shows.
+static const Values kStored = {{L"opt1value", L"1"},         {L"opt2value", L"0"}, {L"opt3value", L"1"},
+                               {L"changeinterval", L"25"},   {L"wavdir", L"C:\\sounds\\chime.wav"},
+                               {L"defdir", L"C:\\pictures"}, {L"defdir2", L"C:\\savers"}};
+
+// The wait time 90 s in whole minutes, the screen saver ON; with timed changes off, the interval
+// box disabled.
+TEST_F(DetailedSettings, OpensFilledFromTheSettingsAndTheSystem) {
+    for (const auto& [key, text] : kStored) SetDekSetting(key, text);
     Write({90, TRUE});
     ASSERT_NE(Open(), nullptr);
-    auto expectFilled = [&](const char* when) {
-        SCOPED_TRACE(when);
-        EXPECT_TRUE(IsChecked((*this)[ChangeAtStartupCheck]) && !IsChecked((*this)[ChangeOnIntervalCheck]) && IsChecked((*this)[PlaySoundCheck]));
-        EXPECT_FALSE(IsEnabled((*this)[IntervalBox]));  // timed changes off
-        // The wait time 90 s in whole minutes; the screen saver ON.
-        const std::pair<int, const wchar_t*> texts[] = {{IntervalBox, L"25"}, {SoundFileBox, L"C:\\sounds\\chime.wav"},
-                                                        {WallpaperFolderBox, L"C:\\pictures"}, {ScreenSaverFolderBox, L"C:\\savers"}, {WaitTimeBox, L"1"}};
-        for (const auto& [id, text] : texts) EXPECT_EQ(Text(id), text) << id;
-        EXPECT_TRUE(IsChecked((*this)[ScreenSaverOnOption]) && !IsChecked((*this)[ScreenSaverOffOption]));
-        EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
-    };
-    expectFilled("opened");
+    ExpectSnapshot(Snapshot(dialog_), L"settings-dialog");
+}
 
-    // Letters empty the interval box (which then refuses OK while ticked) and turn the wait time into "1".
-    Click(ChangeOnIntervalCheck);
+// Letters empty the interval box (which then refuses OK while ticked) and turn the wait time into "1".
+TEST_F(DetailedSettings, CorrectsWhatIsTyped) {
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_TRUE(IsChecked((*this)[ChangeOnIntervalCheck]));
     SendMessageW((*this)[IntervalBox], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
     EXPECT_EQ(Text(IntervalBox), L"");
     EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
     Type(WaitTimeBox, L"abc");
     EXPECT_EQ(Text(WaitTimeBox), L"1");
+}
+
+// Not modal: a second "詳細設定" fills the open dialog again. Enter with OK disabled does nothing;
+// Esc and the close box apply nothing.
+TEST_F(DetailedSettings, LeavingWithoutOkKeepsEverything) {
+    for (const auto& [key, text] : kStored) SetDekSetting(key, text);
+    Write({90, TRUE});
+    ASSERT_NE(Open(), nullptr);
+    const std::wstring filled = Snapshot(dialog_);
+    Click(ChangeOnIntervalCheck);
+    Type(IntervalBox, L"7");
     Click(ScreenSaverOffOption);
     Type(WallpaperFolderBox, L"C:\\typed");
-    // Not modal: a second "詳細設定" fills the open dialog again.
     Command(dek::DetailedSettingsButton);
-    expectFilled("filled again");
+    EXPECT_EQ(Snapshot(dialog_), filled);
 
-    // Enter with OK disabled does nothing; Esc and the close box apply nothing.
     Type(WaitTimeBox, L"0");
     EXPECT_FALSE(Press(WaitTimeBox, VK_RETURN));
     Type(WaitTimeBox, L"30");
@@ -95,13 +100,13 @@ TEST_F(SettingsDialog, OpensFilledCorrectsWhatIsTypedRefillsAndLeavingWithoutOkK
     ASSERT_NE(Open(), nullptr);
     Click(ChangeAtStartupCheck);
     SendMessageW(dialog_, WM_CLOSE, 0, 0);
-    ExpectStored(stored);
+    ExpectStored(kStored);
     EXPECT_EQ(Read(), (ScreenSaver{90, TRUE}));
     ASSERT_NE(Open(), nullptr);  // the program's own state is untouched too
-    expectFilled("reopened");
+    EXPECT_EQ(Snapshot(dialog_), filled);
 }
 
-TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
+TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
     Write({59, TRUE});
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(Text(WaitTimeBox), L"0");  // under a minute
@@ -127,10 +132,10 @@ TEST_F(SettingsDialog, WaitTimeRoundsAndEnterAppliesEverythingForTheSession) {
     EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
     EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
     ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(IsChecked((*this)[ScreenSaverOffOption]) && !IsChecked((*this)[ScreenSaverOnOption]));
+    EXPECT_EQ(std::pair(IsChecked((*this)[ScreenSaverOffOption]), IsChecked((*this)[ScreenSaverOnOption])), std::pair(true, false));
 }
 
-TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlivesTheMainWindow) {
+TEST_F(DetailedSettings, AnUnusableIntervalIsRefusedWhileTicked) {
     SetDekSetting(L"changeinterval", L"25");
     Write({600, TRUE});
     ASSERT_NE(Open(), nullptr);
@@ -146,7 +151,9 @@ TEST_F(SettingsDialog, AnUnusableIntervalIsRefusedWhileTickedAndTheDialogOutlive
     EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
     Click(SettingsOkButton);
     ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
+}
 
+TEST_F(DetailedSettings, OutlivesTheMainWindow) {
     ASSERT_NE(Open(), nullptr);
     SendMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(Ended());
@@ -164,7 +171,7 @@ std::wstring SelectedTreeItem(HWND tree) {
     return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? text : L"";
 }
 
-TEST_F(SettingsDialog, ChoosersReturnALongFolderPathAndAWavFileOfTheProgramFolder) {
+TEST_F(DetailedSettings, TheChoosersFillTheirBoxes) {
     SetDekSetting(L"wavdir", L"C:\\old\\ding.wav");
     WriteFile(folder / L"chime.wav", "RIFF");
     // Over 128 characters, below MAX_PATH, outside the profile (which Wine's browser cannot select by path).
@@ -198,7 +205,7 @@ TEST_F(SettingsDialog, ChoosersReturnALongFolderPathAndAWavFileOfTheProgramFolde
 
 // With an interval of 1 the wallpaper changes every tick (100 ms in the tests) while the timer
 // runs; OK switches it on and off, leaving any other way changes nothing.
-TEST_F(SettingsDialog, OkSwitchesTheChangeTimerOnAndOffAndClosingKeepsIt) {
+TEST_F(DetailedSettings, OnlyOkSwitchesTheChangeTimer) {
     SetDekSetting(L"opt2value", L"0");
     SetDekSetting(L"changeinterval", L"1");
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));

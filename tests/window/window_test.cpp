@@ -12,6 +12,16 @@ namespace {
 std::deque<Answer> g_answers;
 UINT_PTR g_answerTimer = 0;
 
+// Looks at the icon when the main window is destroyed.
+HWND g_main = nullptr;
+std::optional<bool> g_iconAtDestroy;
+HHOOK g_destroyHook = nullptr;
+LRESULT CALLBACK SeeDestroy(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_DESTROY && call->hwnd == g_main) g_iconAtDestroy = TrayIconPresent(g_main);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // Runs inside whatever modal loop the thread is in: the first waiting answer takes the first
 // visible window of the thread that it accepts.
 void CALLBACK AnswerWindows(HWND, UINT, UINT_PTR, DWORD) {
@@ -28,31 +38,43 @@ void CALLBACK AnswerWindows(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-void WindowTest::TearDown() {
+void ChangerWindowTest::TearDown() {
     window_.reset();
+    if (g_destroyHook) UnhookWindowsHookEx(std::exchange(g_destroyHook, nullptr));
+    g_main = nullptr;
+    g_iconAtDestroy.reset();
+    AnsweringTest::TearDown();
+}
+
+void AnsweringTest::TearDown() {
     g_answers.clear();
     if (g_answerTimer) KillTimer(nullptr, std::exchange(g_answerTimer, 0));
     for (MSG quit; PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {  // the end of this test's program
     }
-    DekTest::TearDown();
 }
 
-bool WindowTest::Start(dek::RunMode mode) {
+bool ChangerWindowTest::Start(dek::RunMode mode) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // A "minute" of 100 ms; the change sound heard by the test.
     const auto hear = [this](const std::wstring& waveFile) { sounds.push_back(waveFile); };
     window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()), dek::MainWindowSeams{100, hear});
-    return window_->Start(mode);
+    const bool started = window_->Start(mode);
+    g_main = Main();
+    if (!g_destroyHook) g_destroyHook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeDestroy, nullptr, GetCurrentThreadId());
+    return started;
 }
 
-void WindowTest::ClickRow(int list, int row, bool twice) {
+std::optional<bool> ChangerWindowTest::IconAtDestroy() const { return g_iconAtDestroy;
+}
+
+void ChangerWindowTest::ClickRow(int list, int row, bool twice) {
     SendMessageW(Control(list), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(list)));
     if (twice) SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(list, LBN_DBLCLK), reinterpret_cast<LPARAM>(Control(list)));
 }
 
-void WindowTest::Drop(const std::vector<std::wstring>& paths) {
+void ChangerWindowTest::Drop(const std::vector<std::wstring>& paths) {
     std::wstring names;
     for (const std::wstring& path : paths) names += path + L'\0';
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t));
@@ -64,7 +86,7 @@ void WindowTest::Drop(const std::vector<std::wstring>& paths) {
     EXPECT_EQ(GlobalSize(memory), 0u);  // given back: a program that kept every drop would leak
 }
 
-bool WindowTest::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
+bool AnsweringTest::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
     return WaitFor([&] {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -78,19 +100,19 @@ bool WindowTest::PumpUntil(const std::function<bool()>& condition, std::chrono::
     }, deadline);
 }
 
-bool WindowTest::Ended() {
+bool AnsweringTest::Ended() {
     MSG quit;
     return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
-void WindowTest::Expect(std::vector<Answer> answers) {
+void AnsweringTest::Expect(std::vector<Answer> answers) {
     g_answers.assign(answers.begin(), answers.end());
     if (!g_answerTimer) g_answerTimer = SetTimer(nullptr, 0, 20, &AnswerWindows);
 }
 
-bool WindowTest::Answered() const { return g_answers.empty(); }
+bool AnsweringTest::Answered() const { return g_answers.empty(); }
 
-Answer WindowTest::OkBox(std::wstring* text) {
+Answer AnsweringTest::OkBox(std::wstring* text) {
     return [text](HWND hwnd) {
         if (ClassNameOf(hwnd) != L"#32770" || !GetDlgItem(hwnd, IDOK)) return false;
         if (text) *text = MessageBoxText(hwnd);
@@ -99,7 +121,7 @@ Answer WindowTest::OkBox(std::wstring* text) {
     };
 }
 
-Answer WindowTest::Position(int position, int* shown, bool closeBox) {
+Answer AnsweringTest::Position(int position, int* shown, bool closeBox) {
     return [=](HWND hwnd) {
         if (ClassNameOf(hwnd) != dek::kPositionDialogClass) return false;
         if (shown) *shown = SelectedPosition(hwnd);
@@ -109,7 +131,7 @@ Answer WindowTest::Position(int position, int* shown, bool closeBox) {
     };
 }
 
-Answer WindowTest::OpenFile(std::wstring title, std::wstring typed) {
+Answer AnsweringTest::OpenFile(std::wstring title, std::wstring typed) {
     return [=](HWND hwnd) {
         if (ClassNameOf(hwnd) != L"#32770" || WindowText(hwnd) != title) return false;
         // The file-name box: a combo box (cmb13) with an edit inside, or a plain edit (edt1).
