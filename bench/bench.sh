@@ -17,8 +17,8 @@ while [ $# -gt 0 ]; do
 done
 build=${DEK_BUILD_DIR:-$root/build}
 "$root/scripts/setup-deps.sh"
-"$root/scripts/build.sh" win >/dev/null
-bin=$build/win/bin
+"$root/scripts/build.sh" win-bench >/dev/null
+bin=$build/win-bench/bin
 data=$build/bench
 # A prefix and a screen of its own, so that a benchmark never meets a test run.
 export WINEPREFIX=$data/wineprefix

@@ -23,7 +23,7 @@ endif()
 
 # windres does not report the files a script pulls in: a new icon or manifest must still rebuild.
 set_source_files_properties(resources/dek.rc resources/dekset.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
+  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_BINARY_DIR}/generated/dek_version.h")
 
 # The programs start at wWinMain (MSVC finds it by itself; mingw needs -municode).
 function(dek_use_wide_entry_point target)
@@ -91,14 +91,18 @@ target_link_libraries(DekSet PRIVATE dekset_maker)
 dek_use_wide_entry_point(DekSet)
 dek_delay_load(DekSet)
 
-# Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
-add_executable(screenshot_driver tools/screenshot_driver.cpp)
-target_link_libraries(screenshot_driver PRIVATE user32)
-dek_use_wide_entry_point(screenshot_driver)
+if(DEK_BUILD_TESTS)
+  # Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
+  add_executable(screenshot_driver tools/screenshot_driver.cpp)
+  target_link_libraries(screenshot_driver PRIVATE user32)
+  dek_use_wide_entry_point(screenshot_driver)
 
-add_subdirectory(tests/support)
-add_subdirectory(tests/platform)
-add_subdirectory(tests/window)
-add_subdirectory(tests/e2e)
-add_subdirectory(tests/release)
-add_subdirectory(bench)
+  add_subdirectory(tests/support)
+  add_subdirectory(tests/platform)
+  add_subdirectory(tests/window)
+  add_subdirectory(tests/e2e)
+  add_subdirectory(tests/release)
+endif()
+if(DEK_BUILD_BENCH)
+  add_subdirectory(bench)
+endif()

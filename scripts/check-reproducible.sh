@@ -33,7 +33,7 @@ echo "Building $commit in $(printf '"%s" ' "${clones[@]}")"
 build "${clones[0]}" "$work/first.log" env
 build "${clones[1]}" "$work/second.log" env TZ=Pacific/Kiritimati bash -c 'umask 077 && exec "$0"'
 
-zip=dist/dekorin-1.44-win64.zip
+zip=dist/dekorin-$(cat "${clones[0]}/build/dist/dek-version.txt")-win64.zip
 first=$(sha256sum <"${clones[0]}/$zip" | cut -d' ' -f1)
 second=$(sha256sum <"${clones[1]}/$zip" | cut -d' ' -f1)
 echo "first  clone: $first"

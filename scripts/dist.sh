@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# Builds the release of the current commit: dist/dekorin-1.44-win64.zip and dist/SHA256SUMS.
+# Builds the release of the current commit: dist/dekorin-<version>-win64.zip and dist/SHA256SUMS.
 # Only what is committed goes in: the commit is exported into a temporary folder and built there,
 # in the fresh build tree build/dist, as a Release build of Dek and DekSet. Every entry of the
 # zip is dated with the commit's time, so that any clone of the commit gives the same bytes
 # (scripts/check-reproducible.sh proves it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-version=1.44  # as Dek shows it in its version message
-zip_name=dekorin-$version-win64.zip
 "$root/scripts/setup-deps.sh"
 
 commit=$(git -C "$root" rev-parse HEAD)
@@ -22,9 +20,11 @@ git -C "$root" archive "$commit" | tar -x -C "$source_tree"
 
 build=$root/build/dist
 rm -rf "$build"
-cmake -S "$source_tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+# Neither tests nor bench: a release needs no GoogleTest.
+cmake -S "$source_tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDEK_BUILD_TESTS=OFF -DDEK_BUILD_BENCH=OFF \
   -DCMAKE_TOOLCHAIN_FILE="$source_tree/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$build" --target Dek DekSet
+zip_name=dekorin-$(cat "$build/dek-version.txt")-win64.zip  # the version as Dek shows it
 
 mkdir -p "$root/dist"
 "$source_tree/scripts/package.sh" "$build/bin" "$root/dist/$zip_name"

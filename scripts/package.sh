@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Packs the release zip from built programs: scripts/package.sh <bin folder> <zip>
-# The zip holds one folder Dekorin/ with Dek.exe, DekSet.exe (taken from <bin folder>), readme.txt
-# and LICENSE (taken from this tree). SOURCE_DATE_EPOCH (seconds, usually the commit's time) is
+# The zip holds one folder Dekorin/ with Dek.exe, DekSet.exe and readme.txt (taken from <bin
+# folder>, where the build writes the readme with its version) and LICENSE (taken from this tree). SOURCE_DATE_EPOCH (seconds, usually the commit's time) is
 # the time of every entry. Nothing else of the machine, the clock or the input files' metadata
 # goes into the zip: the same inputs give the same bytes.
 set -euo pipefail
@@ -9,11 +9,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -eq 2 ] || { echo "usage: $0 <bin folder> <zip>" >&2; exit 2; }
 : "${SOURCE_DATE_EPOCH:?must hold the time of the entries (seconds since 1970)}"
 
-# readme.txt is kept in the repository as UTF-8 with LF; the zip gets it with a byte-order mark
+# readme.txt is kept in the repository as UTF-8 with LF (packaging/readme.txt.in); the zip gets it with a byte-order mark
 # and CR LF. Notepad of Japanese Windows before Windows 10 1903 reads text without a BOM in the
 # ANSI code page (Shift_JIS) and garbles it, and older Notepads show LF-only text as one line;
 # with BOM and CR LF every Notepad shows it correctly.
-python3 - "$1" "$2" "$root/packaging/readme.txt" "$root/LICENSE" "$SOURCE_DATE_EPOCH" <<'PY'
+python3 - "$1" "$2" "$1/readme.txt" "$root/LICENSE" "$SOURCE_DATE_EPOCH" <<'PY'
 import os, sys, time, zipfile
 bin_folder, zip_path, readme, licence, epoch = sys.argv[1:]
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "dek_version.h"
+
 namespace dek {
 
 struct ProgramVersion {
@@ -12,8 +14,8 @@ struct ProgramVersion {
     int16_t revision;
 };
 
-// Dek's version; resources/dek.rc carries the same numbers as the file version 1.4.0.4.
-inline constexpr ProgramVersion kDekVersion = {1, 4, 4};
+// Dek's version, as the project gives it.
+inline constexpr ProgramVersion kDekVersion = {DEK_VERSION_MAJOR, DEK_VERSION_MINOR, DEK_VERSION_REVISION};
 
 inline constexpr wchar_t kVersionMessageTitle[] = L"ﾊﾞｰｼﾞｮﾝ情報";
 

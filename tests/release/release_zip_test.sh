@@ -2,7 +2,7 @@
 # The release zip as a user gets it: packed from the built programs by scripts/package.sh, it holds
 # exactly the four files, the programs carry their version and no trace of the build machine, and
 # the unpacked Dek.exe makes its one-shot change under Wine.
-# Usage: release_zip_test.sh <bin folder> <wine-run>
+# Usage: release_zip_test.sh <bin folder> <wine-run> <file version, e.g. 1.4.0.4> <its text, e.g. 1.04.0004>
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 bin=$(cd "$1" && pwd)
@@ -16,9 +16,9 @@ export SOURCE_DATE_EPOCH=1767225600
 # pefile comes from Debian's package, for Debian's Python (another python3 may come first in PATH).
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
-"$python" - "$work/dekorin.zip" "$root" "$bin" "$work/unpacked" <<'PY'
+"$python" - "$work/dekorin.zip" "$root" "$bin" "$work/unpacked" "$3" "$4" <<'PY'
 import sys, zipfile, pefile
-zip_path, root, bin_folder, unpacked = sys.argv[1:]
+zip_path, root, bin_folder, unpacked, file_version, version_text = sys.argv[1:]
 failures = []
 def check(ok, what):
     if not ok: failures.append(what)
@@ -29,6 +29,8 @@ check(z.namelist() == names, f'entries {z.namelist()}, expected {names}')
 readme = z.read('Dekorin/readme.txt')
 check(readme.startswith(b'\xef\xbb\xbf') and readme.count(b'\n') == readme.count(b'\r\n') > 10,
       'readme.txt is not UTF-8 with BOM and CR LF line ends')
+major, minor, _, revision = file_version.split('.')
+check(readme[3:].startswith(f'Dekorin Ver.{major}.{minor}{revision}'.encode()), 'readme.txt does not name the version')
 check(z.read('Dekorin/LICENSE') == open(f'{root}/LICENSE', 'rb').read(), 'LICENSE differs from the repository')
 
 for exe in ('Dek.exe', 'DekSet.exe'):
@@ -42,10 +44,10 @@ for exe in ('Dek.exe', 'DekSet.exe'):
     fixed = getattr(pe, 'VS_FIXEDFILEINFO', [None])[0]
     version = fixed and (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
                          fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF)
-    check(version == (1, 4, 0, 4), f'{exe}: file version {version}')
+    check(version == tuple(map(int, file_version.split('.'))), f'{exe}: file version {version}')
     texts = [table.entries.get(b'FileVersion') for info in getattr(pe, 'FileInfo', [[]])[0]
              if info.Key == b'StringFileInfo' for table in info.StringTable]
-    check(texts == [b'1.04.0004'], f'{exe}: version text {texts}')
+    check(texts == [version_text.encode()], f'{exe}: version text {texts}')
 z.extractall(unpacked)
 for failure in failures: print(failure)
 sys.exit(1 if failures else 0)
