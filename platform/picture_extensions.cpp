@@ -69,8 +69,9 @@ std::wstring PictureFilterPattern(std::span<const std::wstring> extensions) {
 std::wstring PictureKindNames(std::span<const std::wstring> extensions) {
     std::wstring names;
     for (const PictureKind& kind : kKinds) {
-        const bool read = std::any_of(kind.extensions.begin(), kind.extensions.end(),
-                                      [&](std::wstring_view extension) { return !extension.empty() && Contains(extensions, extension); });
+        const bool read = std::any_of(kind.extensions.begin(), kind.extensions.end(), [&](std::wstring_view extension) {
+            return !extension.empty() && Contains(extensions, extension);
+        });
         if (read) names += (names.empty() ? L"" : L"、") + std::wstring(kind.name);
     }
     return names;

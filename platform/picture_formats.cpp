@@ -51,7 +51,9 @@ std::vector<InstalledDecoder> InstalledDecoders(IWICImagingFactory& factory) {
 std::vector<std::wstring> ReadablePictureExtensions() {
     ComPtr<IWICImagingFactory> factory;
     std::vector<std::wstring> readable;
-    if (SUCCEEDED(CreateImagingFactory(factory))) readable = TakenPictureExtensions(ExtensionsOf(InstalledDecoders(*factory.get())));
+    if (SUCCEEDED(CreateImagingFactory(factory))) {
+        readable = TakenPictureExtensions(ExtensionsOf(InstalledDecoders(*factory.get())));
+    }
     if (readable.empty()) readable = {L"bmp", L"gif", L"jpg"};
     return readable;
 }

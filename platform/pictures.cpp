@@ -134,7 +134,8 @@ PictureLoad LoadPicture(const std::wstring& path) {
         // A GIF's transparent colour is left as its palette has it, as it always was.
         GUID container{};
         const bool laidOver =
-            HasAlpha(*factory.get(), *frame.get()) && SUCCEEDED(decoder->GetContainerFormat(&container)) && container != GUID_ContainerFormatGif;
+            HasAlpha(*factory.get(), *frame.get()) && SUCCEEDED(decoder->GetContainerFormat(&container)) &&
+            container != GUID_ContainerFormatGif;
         hr = laidOver ? E_FAIL : copyAs(GUID_WICPixelFormat24bppBGR, BitmapStride(width), rows.bytes);
         if (FAILED(hr)) {
             const size_t wideStride = static_cast<size_t>(width) * 4;
@@ -146,7 +147,9 @@ PictureLoad LoadPicture(const std::wstring& path) {
             } else {
                 const size_t stride = BitmapStride(width);
                 for (size_t y = 0; y < height; ++y) {
-                    for (size_t x = 0; x < width; ++x) std::memcpy(&rows.bytes[y * stride + x * 3], &wide[y * wideStride + x * 4], 3);
+                    for (size_t x = 0; x < width; ++x) {
+                        std::memcpy(&rows.bytes[y * stride + x * 3], &wide[y * wideStride + x * 4], 3);
+                    }
                 }
             }
             std::vector<uint8_t>().swap(wide);
