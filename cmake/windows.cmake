@@ -42,6 +42,7 @@ add_library(dek_platform STATIC
   platform/files.cpp
   platform/list_box.cpp
   platform/message_box.cpp
+  platform/picture_formats.cpp
   platform/pictures.cpp
   platform/process.cpp
   platform/registry.cpp

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/tiff_directory.h"
+
 namespace platform {
 namespace {
 
@@ -80,17 +82,35 @@ std::optional<PictureSize> JpegSize(const ReadAt& read) {
     }
 }
 
+std::optional<PictureSize> TiffSize(const ReadAt& read) {
+    constexpr uint16_t kImageWidth = 256, kImageLength = 257;
+    const std::optional<uint32_t> width = ReadTiffNumber(read, 0, kImageWidth);
+    const std::optional<uint32_t> height = ReadTiffNumber(read, 0, kImageLength);
+    if (!width || !height) return std::nullopt;
+    return PictureSize{*width, *height};
+}
+
+bool IsBitmap(std::string_view head) { return head.starts_with("BM"); }
+bool IsGif(std::string_view head) { return head.starts_with("GIF87a") || head.starts_with("GIF89a"); }
+bool IsJpeg(std::string_view head) { return head.starts_with("\xFF\xD8\xFF"); }
+bool IsPng(std::string_view head) { return head.starts_with("\x89PNG\r\n\x1A\n"); }
+
 }  // namespace
 
 std::optional<PictureSize> ReadPictureSize(const ReadAt& read) {
     const std::string head = read(0, 26);
-    if (head.size() >= 2 && head.compare(0, 2, "BM") == 0) return BitmapSize(head);
-    if (head.size() >= 6 && (head.compare(0, 6, "GIF87a") == 0 || head.compare(0, 6, "GIF89a") == 0)) return GifSize(read);
-    if (head.size() >= 3 && head.compare(0, 3, "\xFF\xD8\xFF") == 0) return JpegSize(read);
-    if (head.size() >= 24 && head.compare(0, 8, "\x89PNG\r\n\x1A\n") == 0 && head.compare(12, 4, "IHDR") == 0) {
+    if (IsBitmap(head)) return BitmapSize(head);
+    if (IsGif(head)) return GifSize(read);
+    if (IsJpeg(head)) return JpegSize(read);
+    if (IsPng(head) && head.size() >= 24 && head.compare(12, 4, "IHDR") == 0) {
         return PictureSize{Big(head, 16, 4), Big(head, 20, 4)};
     }
+    if (IsTiffHeader(head)) return TiffSize(read);
     return std::nullopt;
+}
+
+bool HasSizeInHeader(std::string_view head) {
+    return IsBitmap(head) || IsGif(head) || IsJpeg(head) || IsPng(head) || IsTiffHeader(head);
 }
 
 bool IsAcceptableSize(const PictureSize& size) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,9 +18,14 @@ struct PictureSize {
 // Reads up to `count` bytes at `offset` of the file; fewer (or none) at its end or on an error.
 using ReadAt = std::function<std::string(uint64_t offset, size_t count)>;
 
-// The width and height declared by a BMP, GIF, JPEG or PNG file (for a GIF the larger of its
-// screen and its first image); nullopt for any other content or a header that ends too soon.
+// The width and height declared by a BMP, GIF, JPEG, PNG or TIFF file (for a GIF the larger of
+// its screen and its first image, for a TIFF its first page); nullopt for any other content or a
+// header that ends too soon or is damaged.
 std::optional<PictureSize> ReadPictureSize(const ReadAt& read);
+
+// Whether a file that begins with `head` (its first eight bytes) is of a kind whose size
+// ReadPictureSize reads; any other is measured by its decoder.
+bool HasSizeInHeader(std::string_view head);
 
 // A wallpaper is at most 16,384 pixels a side, the largest texture that graphics hardware and the
 // desktop's compositor commonly take, and at most 64 million pixels (a 192 MB 24-bit bitmap,

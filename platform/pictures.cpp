@@ -6,8 +6,10 @@
 #include <cstring>
 #include <new>
 
-#include "platform/com.h"
 #include "platform/files.h"
+#include "platform/photo_orientation.h"
+#include "platform/picture_formats.h"
+#include "platform/pixel_rows.h"
 
 namespace platform {
 namespace {
@@ -25,18 +27,41 @@ std::string ReadAtOffset(HANDLE file, uint64_t offset, size_t count) {
     return bytes;
 }
 
+struct Measured {
+    HRESULT error = S_OK;
+    PictureSize declared;
+    bool byDecoder = false;  // of a kind without a header we read: measured by its decoder
+    int orientation = 1;
+};
+
 // What the header declares, read without handing the file to a decoder: a decoder may set aside
-// memory for the whole picture as soon as it has seen the header.
-PictureLoad Measure(const std::wstring& path) {
+// memory for the whole picture as soon as it has seen the header. Which way up a photo stands is
+// read on the way.
+Measured Measure(const std::wstring& path) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 0, nullptr));
-    if (!file) return {std::nullopt, HRESULT_FROM_WIN32(GetLastError())};
-    if (GetFileType(file.get()) != FILE_TYPE_DISK) return {std::nullopt, WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
-    const std::optional<PictureSize> size =
-        ReadPictureSize([&](uint64_t offset, size_t count) { return ReadAtOffset(file.get(), offset, count); });
-    if (!size) return {std::nullopt, WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
-    if (!IsAcceptableSize(*size)) return {std::nullopt, WINCODEC_ERR_IMAGESIZEOUTOFRANGE, *size};
-    return {std::nullopt, S_OK, *size};
+    if (!file) return {HRESULT_FROM_WIN32(GetLastError())};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) return {WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
+    const ReadAt read = [&](uint64_t offset, size_t count) { return ReadAtOffset(file.get(), offset, count); };
+    if (!HasSizeInHeader(read(0, 8))) return {S_OK, {}, true};
+    const std::optional<PictureSize> size = ReadPictureSize(read);
+    if (!size) return {WINCODEC_ERR_UNKNOWNIMAGEFORMAT};
+    if (!IsAcceptableSize(*size)) return {WINCODEC_ERR_IMAGESIZEOUTOFRANGE, *size};
+    return {S_OK, *size, false, ReadPhotoOrientation(read)};
+}
+
+bool HasAlpha(IWICImagingFactory& factory, IWICBitmapFrameDecode& frame) {
+    WICPixelFormatGUID format{};
+    ComPtr<IWICComponentInfo> info;
+    ComPtr<IWICPixelFormatInfo2> pixelInfo;
+    BOOL transparency = FALSE;
+    return SUCCEEDED(frame.GetPixelFormat(&format)) && SUCCEEDED(factory.CreateComponentInfo(format, info.put())) &&
+           SUCCEEDED(info.As(pixelInfo)) && SUCCEEDED(pixelInfo->SupportsTransparency(&transparency)) && transparency;
+}
+
+Rgb DesktopColour() {
+    const COLORREF colour = GetSysColor(COLOR_DESKTOP);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 }  // namespace
@@ -56,66 +81,78 @@ UniqueHBitmap Picture::CreateBitmap() const {
 }
 
 PictureLoad LoadPicture(const std::wstring& path) {
-    PictureLoad load = Measure(path);
-    if (FAILED(load.error)) return load;
-    HRESULT hr = UseCom();
+    const Measured measured = Measure(path);
+    if (FAILED(measured.error)) return {std::nullopt, measured.error, measured.declared};
     ComPtr<IWICImagingFactory> factory;
-    if (SUCCEEDED(hr)) {
-        hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
-                              factory.put_void());
-    }
+    HRESULT hr = CreateImagingFactory(factory);
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     if (SUCCEEDED(hr)) {
         hr = factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
                                                 decoder.put());
+        // No decoder knows the content, or it is a kind not taken (an icon).
+        if (hr == WINCODEC_ERR_COMPONENTNOTFOUND || (SUCCEEDED(hr) && !IsTakenKind(*factory.get(), *decoder.get()))) {
+            hr = WINCODEC_ERR_UNKNOWNIMAGEFORMAT;
+        }
     }
     if (SUCCEEDED(hr)) hr = decoder->GetFrame(0, frame.put());
     UINT width = 0, height = 0;
     if (SUCCEEDED(hr)) hr = frame->GetSize(&width, &height);
-    // The frame itself may be larger than the header said.
+    // The frame itself may be larger than the header said; without a header we read, its size is
+    // the only one there is.
     if (SUCCEEDED(hr) && !IsAcceptableSize({width, height})) {
         return {std::nullopt, WINCODEC_ERR_IMAGESIZEOUTOFRANGE, {width, height}};
     }
-    if (FAILED(hr)) return {std::nullopt, hr, load.declared};
+    const PictureSize declared = measured.byDecoder ? PictureSize{width, height} : measured.declared;
+    if (FAILED(hr)) return {std::nullopt, hr, declared};
 
-    const size_t stride = Picture::Stride(static_cast<int>(width));
-    std::vector<uint8_t> pixels;
+    PixelRows rows{width, height, {}};
+    std::vector<uint8_t> wide;
     try {
-        pixels.resize(stride * height);
-    } catch (const std::bad_alloc&) {
-        return {std::nullopt, E_OUTOFMEMORY, load.declared};
-    }
-    // Straight into the bitmap's own layout where the imaging converts to it (a photograph);
-    // otherwise (a palette picture) through 32 bits per pixel, the fourth byte then left out.
-    auto copyAs = [&](REFWICPixelFormatGUID format, size_t rowBytes, std::vector<uint8_t>& into) {
-        ComPtr<IWICFormatConverter> converter;
-        HRESULT result = factory->CreateFormatConverter(converter.put());
-        if (SUCCEEDED(result)) {
-            result = converter->Initialize(frame.get(), format, WICBitmapDitherTypeNone, nullptr, 0,
-                                           WICBitmapPaletteTypeCustom);
-        }
-        if (SUCCEEDED(result)) {
-            result = converter->CopyPixels(nullptr, static_cast<UINT>(rowBytes), static_cast<UINT>(into.size()), into.data());
-        }
-        return result;
-    };
-    hr = copyAs(GUID_WICPixelFormat24bppBGR, stride, pixels);
-    if (FAILED(hr)) {
-        const size_t wideStride = static_cast<size_t>(width) * 4;
-        std::vector<uint8_t> wide;
-        try {
+        rows.bytes.resize(BitmapStride(width) * height);
+        // Straight into the bitmap's own layout where the imaging converts to it (a photograph);
+        // otherwise (a palette picture, or one with transparency) through 32 bits per pixel.
+        auto copyAs = [&](REFWICPixelFormatGUID format, size_t rowBytes, std::vector<uint8_t>& into) {
+            ComPtr<IWICFormatConverter> converter;
+            HRESULT result = factory->CreateFormatConverter(converter.put());
+            if (SUCCEEDED(result)) {
+                result = converter->Initialize(frame.get(), format, WICBitmapDitherTypeNone, nullptr, 0,
+                                               WICBitmapPaletteTypeCustom);
+            }
+            if (SUCCEEDED(result)) {
+                result = converter->CopyPixels(nullptr, static_cast<UINT>(rowBytes), static_cast<UINT>(into.size()),
+                                               into.data());
+            }
+            return result;
+        };
+        // A GIF's transparent colour is left as its palette has it, as it always was.
+        GUID container{};
+        const bool laidOver =
+            HasAlpha(*factory.get(), *frame.get()) && SUCCEEDED(decoder->GetContainerFormat(&container)) &&
+            container != GUID_ContainerFormatGif;
+        hr = laidOver ? E_FAIL : copyAs(GUID_WICPixelFormat24bppBGR, BitmapStride(width), rows.bytes);
+        if (FAILED(hr)) {
+            const size_t wideStride = static_cast<size_t>(width) * 4;
             wide.resize(wideStride * height);
-        } catch (const std::bad_alloc&) {
-            return {std::nullopt, E_OUTOFMEMORY, load.declared};
+            hr = copyAs(GUID_WICPixelFormat32bppBGRA, wideStride, wide);
+            if (FAILED(hr)) return {std::nullopt, hr, declared};
+            if (laidOver) {
+                LayOver(wide, DesktopColour(), rows);
+            } else {
+                const size_t stride = BitmapStride(width);
+                for (size_t y = 0; y < height; ++y) {
+                    for (size_t x = 0; x < width; ++x) {
+                        std::memcpy(&rows.bytes[y * stride + x * 3], &wide[y * wideStride + x * 4], 3);
+                    }
+                }
+            }
+            std::vector<uint8_t>().swap(wide);
         }
-        hr = copyAs(GUID_WICPixelFormat32bppBGRA, wideStride, wide);
-        if (FAILED(hr)) return {std::nullopt, hr, load.declared};
-        for (size_t y = 0; y < height; ++y) {
-            for (size_t x = 0; x < width; ++x) std::memcpy(&pixels[y * stride + x * 3], &wide[y * wideStride + x * 4], 3);
-        }
+        if (measured.orientation != 1) rows = Upright(rows, measured.orientation);
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, E_OUTOFMEMORY, declared};
     }
-    return {Picture(static_cast<int>(width), static_cast<int>(height), std::move(pixels)), S_OK, load.declared};
+    return {Picture(static_cast<int>(rows.width), static_cast<int>(rows.height), std::move(rows.bytes)), S_OK, declared};
 }
 
 DWORD SaveBitmap(const Picture& picture, const std::wstring& path) {

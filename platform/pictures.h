@@ -1,6 +1,6 @@
-// Pictures through the platform's imaging (WIC): ".bmp", ".gif" and ".jpg" files (and PNG by
-// content) measured before they are decoded, decoded once into 24-bit pixels, and saved as
-// 24-bit Windows bitmaps. Failures come back as values.
+// Pictures through the platform's imaging (WIC): files of the kinds taken (picture_formats.h)
+// measured before they are decoded, decoded once into 24-bit pixels, and saved as 24-bit Windows
+// bitmaps. Failures come back as values.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@
 
 #include "platform/handles.h"
 #include "platform/picture_size.h"
+#include "platform/pixel_rows.h"
 
 namespace platform {
 
@@ -24,7 +25,7 @@ public:
     Picture(int width, int height, std::vector<uint8_t> pixels)
         : width_(width), height_(height), pixels_(std::move(pixels)) {}
 
-    static size_t Stride(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
+    static size_t Stride(int width) { return BitmapStride(static_cast<uint32_t>(width)); }
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -43,11 +44,13 @@ struct PictureLoad {
     // Why there is none: the system's error, WINCODEC_ERR_UNKNOWNIMAGEFORMAT for a file that is
     // not a picture of a kind taken, WINCODEC_ERR_IMAGESIZEOUTOFRANGE for one too large.
     HRESULT error = S_OK;
-    PictureSize declared;  // as the file's header gives it, when it could be read
+    PictureSize declared;  // as the file's header (or, for a kind without one we read, its decoder) gives it
 };
 
 // Decodes the first frame of a picture file, by its content (the name plays no part), after its
-// header has shown a size that IsAcceptableSize allows.
+// header (or, for a kind without one we read, its decoder) has shown a size that
+// IsAcceptableSize allows. Transparency is laid over the desktop's colour, and a photo is turned
+// as its Exif orientation says.
 PictureLoad LoadPicture(const std::wstring& path);
 
 // Writes the picture as a 24-bit bottom-up Windows bitmap file, replacing a file at that path only

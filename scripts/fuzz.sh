@@ -10,7 +10,7 @@ export runs=${1:-50000}
 export build=${DEK_BUILD_DIR:-$root/build}/sanitize root
 command -v clang++ >/dev/null || "$root/scripts/setup-deps.sh"
 "$root/scripts/build.sh" sanitize >/dev/null || { echo "fuzz: the build failed (scripts/build.sh sanitize)" >&2; exit 1; }
-targets=(run_mode settings numeric_text display_record collection_names shortcut_plan)
+targets=(run_mode settings numeric_text display_record collection_names picture_headers shortcut_plan)
 # Inputs the fuzzer finds go to a corpus inside the build tree, so that later runs start from
 # them; the committed seeds are only read. Faulty inputs are written under findings/.
 mkdir -p "$build/fuzz-logs" "$build/findings"

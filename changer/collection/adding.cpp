@@ -5,6 +5,7 @@
 #include "changer/collection/collection_names.h"
 #include "platform/error_text.h"
 #include "platform/files.h"
+#include "platform/picture_formats.h"
 
 namespace dek {
 
@@ -23,7 +24,9 @@ Brought ConvertIntoCollection(const std::wstring& source, const std::wstring& ta
         // The system words its own failures (a file that cannot be opened, memory); a decoder's
         // are all one to the user.
         const bool system = HRESULT_FACILITY(load.error) == FACILITY_WIN32 || load.error == E_OUTOFMEMORY;
-        return {system ? platform::ErrorTextOfResult(load.error) : NotAPictureReason(), std::nullopt};
+        const std::wstring reason =
+            system ? platform::ErrorTextOfResult(load.error) : NotAPictureReason(platform::ReadablePictureExtensions());
+        return {reason, std::nullopt};
     }
     const DWORD error = platform::SaveBitmap(*load.picture, target);
     if (error != ERROR_SUCCESS) return {platform::ErrorText(error), std::nullopt};

@@ -30,8 +30,8 @@ CollectionChange Collection::RefreshScreenSavers() {
     return {{}, screenSavers_.Fill(ItemsNamed(platform::ListFiles(folders_.saver, L".scr")))};
 }
 
-// A bitmap is copied as it is; any other picture is stored converted, under its name with "bmp"
-// for its last three characters.
+// A bitmap is copied as it is; any other picture is stored converted, under the name
+// ConvertedBitmapName gives.
 Collection::BroughtWallpaper Collection::BringWallpaper(const std::wstring& source) {
     const std::wstring name = FileTitleOf(source);
     const bool bitmap = IsBitmapName(name);

@@ -7,14 +7,18 @@
 #include "platform/error_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/picture_extensions.h"
+#include "platform/picture_formats.h"
 #include "platform/process.h"
 #include "platform/shell.h"
 
 namespace dek {
 
 void CollectionEditor::AddWallpaperFromDialog() {
+    // The picture kinds this machine can read.
+    const std::wstring pattern = platform::PictureFilterPattern(platform::ReadablePictureExtensions());
     const std::wstring path = platform::OpenFileDialog(
-        {owner_.hwnd(), L"画像ファイル", L"*.bmp;*.gif;*.jpg", settings_.WallDefaultDir, L"壁紙をリストに追加", false});
+        {owner_.hwnd(), L"画像ファイル", pattern, settings_.WallDefaultDir, L"壁紙をリストに追加", false});
     if (!path.empty()) AddWallpaper(path);
 }
 
@@ -29,7 +33,7 @@ void CollectionEditor::AddScreenSaverFromDialog() {
 void CollectionEditor::TakeDroppedFile(HDROP drop) {
     const std::wstring path = CutAtNul(platform::TakeFirstDroppedFile(drop));
     if (path.empty()) return;
-    switch (DropKindOf(path)) {
+    switch (DropKindOf(path, platform::ReadablePictureExtensions())) {
     case DropKind::ScreenSaver: AddScreenSaver(path); break;
     case DropKind::Wallpaper: AddWallpaper(path); break;
     case DropKind::Ignored: break;

@@ -25,7 +25,8 @@ public:
 
     void AddWallpaperFromDialog();
     void AddScreenSaverFromDialog();
-    // The first dropped file, by the last three letters of its name; other files are left alone.
+    // The first dropped file, by its name: a screen saver, a picture of a kind this machine reads;
+    // other files are left alone.
     void TakeDroppedFile(HDROP drop);
     // The position dialog for the selected wallpaper, opened with the position its row shows.
     void ChooseWallpaperPosition();

@@ -1,5 +1,8 @@
 #include "changer/collection/collection_names.h"
 
+#include <algorithm>
+
+#include "platform/picture_extensions.h"
 #include "platform/picture_size.h"
 
 namespace dek {
@@ -33,16 +36,22 @@ std::wstring FileTitleOf(std::wstring_view path) {
 bool IsBitmapName(std::wstring_view fileName) { return fileName.size() >= 3 && LastThree(fileName) == L"bmp"; }
 
 std::wstring ConvertedBitmapName(std::wstring_view fileName) {
-    std::wstring name(fileName.substr(0, fileName.size() - LastThree(fileName).size()));
+    const size_t dot = fileName.find_last_of(L'.');
+    const bool longExtension = dot != std::wstring_view::npos && fileName.size() - dot - 1 > 3;
+    std::wstring name(longExtension ? fileName.substr(0, dot + 1)
+                                    : fileName.substr(0, fileName.size() - LastThree(fileName).size()));
     name += L"bmp";
     return name;
 }
 
-DropKind DropKindOf(std::wstring_view path) {
-    const std::wstring extension = LowerAscii(LastThree(path));
-    if (extension == L"scr") return DropKind::ScreenSaver;
-    if (extension == L"jpg" || extension == L"bmp" || extension == L"gif") return DropKind::Wallpaper;
-    return DropKind::Ignored;
+DropKind DropKindOf(std::wstring_view path, std::span<const std::wstring> pictureExtensions) {
+    const std::wstring lastThree = LowerAscii(LastThree(path));
+    if (lastThree == L"scr") return DropKind::ScreenSaver;
+    if (lastThree == L"jpg" || lastThree == L"bmp" || lastThree == L"gif") return DropKind::Wallpaper;
+    const std::wstring extension = platform::LowerExtensionOf(FileTitleOf(path));
+    const bool picture = !extension.empty() &&
+                         std::find(pictureExtensions.begin(), pictureExtensions.end(), extension) != pictureExtensions.end();
+    return picture ? DropKind::Wallpaper : DropKind::Ignored;
 }
 
 std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_view fileName, std::wstring_view option) {
@@ -63,7 +72,9 @@ std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstri
     return L"壁紙の表示位置を保存できませんでした。\r\n" + std::wstring(recordPath) + L"\r\n\r\n" + std::wstring(reason);
 }
 
-std::wstring NotAPictureReason() { return L"BMP、GIF、JPEG の画像として読み込めません。"; }
+std::wstring NotAPictureReason(std::span<const std::wstring> pictureExtensions) {
+    return platform::PictureKindNames(pictureExtensions) + L" の画像として読み込めません。";
+}
 
 std::wstring TooLargeReason(uint32_t width, uint32_t height) {
     return L"画像が大きすぎます（" + std::to_wstring(width) + L" × " + std::to_wstring(height) +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,17 +23,20 @@ std::wstring FileTitleOf(std::wstring_view path);
 bool IsBitmapName(std::wstring_view fileName);
 
 // The name a converted picture is stored under: the name without its last three characters,
-// followed by "bmp" (sea.jpg gives sea.bmp, PHOTO.BMP gives PHOTO.bmp).
+// followed by "bmp" (sea.jpg gives sea.bmp, PHOTO.BMP gives PHOTO.bmp); an extension of more
+// than three characters is replaced whole (photo.jpeg gives photo.bmp).
 std::wstring ConvertedBitmapName(std::wstring_view fileName);
 
 enum class DropKind {
     ScreenSaver,  // "scr": copied into the screen-saver folder
-    Wallpaper,    // "jpg", "bmp", "gif": added as a wallpaper
+    Wallpaper,    // "jpg", "bmp", "gif", or a picture this machine reads: added as a wallpaper
     Ignored,      // anything else
 };
 
-// What a dropped file is, by the last three characters of its path, lower-cased.
-DropKind DropKindOf(std::wstring_view path);
+// What a dropped file is: by the last three characters of its path, lower-cased, as always, or by
+// its extension being one of `pictureExtensions` (lower case, as platform::TakenPictureExtensions
+// gives them).
+DropKind DropKindOf(std::wstring_view path, std::span<const std::wstring> pictureExtensions);
 
 // The command line that starts a screen saver of the collection with a switch ("/s" runs it,
 // "/c" opens its settings): the file's path in quotes, so that blanks in a folder or the name
@@ -43,7 +47,8 @@ std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_vie
 // what, where, then the reason (the system's words, or one of the reasons below).
 std::wstring CannotAddMessage(std::wstring_view path, std::wstring_view reason);
 std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstring_view reason);
-std::wstring NotAPictureReason();
+// `pictureExtensions` name the kinds of picture this machine reads.
+std::wstring NotAPictureReason(std::span<const std::wstring> pictureExtensions);
 std::wstring TooLargeReason(uint32_t width, uint32_t height);
 
 }  // namespace dek

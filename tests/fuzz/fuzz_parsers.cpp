@@ -1,5 +1,6 @@
 // libFuzzer targets for the parsers of outside text, one family per build (DEK_FUZZ_<FAMILY>).
 // Beyond surviving any input under ASan/UBSan, each checks properties its callers rely on.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include "changer/core/settings.h"
 #include "changer/collection/display_record.h"
 #include "changer/dialogs/numeric_text.h"
+#include "platform/photo_orientation.h"
+#include "platform/pixel_rows.h"
 #include "shortcut_maker/shortcut_plan.h"
 
 #define CHECK(c) ((c) ? void() : (std::fprintf(stderr, "property failed: %s\n", #c), std::abort()))
@@ -84,10 +87,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #elif defined(DEK_FUZZ_COLLECTION_NAMES)
     const wstring cut = CutAtNul(text), title = FileTitleOf(text), bitmap = ConvertedBitmapName(text);
     CHECK(cut.find(L'\0') == wstring::npos && text.starts_with(cut) && cut.ends_with(title) && title.find_first_of(L"\\/:") == wstring::npos);
-    CHECK(bitmap.ends_with(L"bmp") && bitmap.size() == (text.size() < 3 ? 3 : text.size()) && DropKindOf(bitmap) == DropKind::Wallpaper);
-    CHECK(IsBitmapName(text) == text.ends_with(L"bmp") && (!IsBitmapName(text) || bitmap == text) && (DropKindOf(text) == DropKind::Ignored || text.size() >= 3));
+    // A converted name keeps the name's beginning, is never longer, and is a wallpaper's.
+    CHECK(bitmap.ends_with(L"bmp") && bitmap.size() <= std::max<size_t>(text.size(), 3) && text.starts_with(bitmap.substr(0, bitmap.size() - 3)) && DropKindOf(bitmap, {}) == DropKind::Wallpaper);
+    CHECK(IsBitmapName(text) == text.ends_with(L"bmp") && (DropKindOf(text, {}) == DropKind::Ignored || text.size() >= 3));
     const wstring row = WallRow(p, text);  // the marker of the position shown, then the name
     CHECK(row.substr(2) == text && (row[0] == kStretchMarker) == (p == Stretch || p < Center || p > Fill));
+#elif defined(DEK_FUZZ_PICTURE_HEADERS)
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const platform::ReadAt read = [&](uint64_t at, size_t n) { return bytes.substr(std::min<uint64_t>(at, size), n); };
+    const int orientation = platform::ReadPhotoOrientation(read);
+    CHECK(orientation >= 1 && orientation <= 8);
+    CHECK(!platform::ReadPictureSize(read) || platform::HasSizeInHeader(bytes.substr(0, 8)));
+    // The pixels turned upright, then turned back, are the pixels stored.
+    platform::PixelRows stored{1 + uint32_t(size % 5), 1 + uint32_t(size / 5 % 4), {}};
+    stored.bytes.resize(platform::BitmapStride(stored.width) * stored.height);
+    for (size_t i = 0; i < size && i / (stored.width * 3) < stored.height; ++i) stored.bytes[i / (stored.width * 3) * platform::BitmapStride(stored.width) + i % (stored.width * 3)] = data[i];
+    const int back[] = {0, 1, 2, 3, 4, 5, 8, 7, 6};
+    CHECK(platform::Upright(platform::Upright(stored, orientation), back[orientation]).bytes == stored.bytes);
 #elif defined(DEK_FUZZ_SHORTCUT_PLAN)
     using namespace dekset;
     const Destination to = DestinationOf(text);

@@ -6,8 +6,11 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <tuple>
 
+#include "platform/picture_extensions.h"
+#include "platform/picture_formats.h"
 #include "tests/support/program_folder.h"
 
 using namespace std::literals;
@@ -19,6 +22,48 @@ const std::string kQuadGif =
     ",\0\0\0\0\x02\0\x02\0\0\x02\x04\x04\x43\x71\x05\0;"s;
 static std::wstring Written(const std::wstring& path, std::string_view bytes) {
     dektest::WriteFile(path, bytes);
+    return path;
+}
+
+// Which of photo.jpg's colours (or white) lies nearest the middle of each quarter: "RG/BY" for it.
+static std::string Quarters(const platform::Picture& picture) {
+    const std::pair<char, COLORREF> colours[] = {{'R', RGB(200, 40, 40)}, {'G', RGB(40, 160, 60)},
+        {'B', RGB(30, 60, 200)}, {'Y', RGB(240, 220, 40)}, {'W', RGB(255, 255, 255)}};
+    std::string quarters;
+    for (int i = 0; i < 4; ++i) {
+        const COLORREF got = dektest::PixelOf(picture, picture.Width() / 4 + i % 2 * picture.Width() / 2, picture.Height() / 4 + i / 2 * picture.Height() / 2);
+        auto distance = [&](COLORREF c) { int d = 0; for (int s : {0, 8, 16}) d += abs(int(got >> s & 0xff) - int(c >> s & 0xff)); return d; };
+        quarters += i == 2 ? "/" : "";
+        quarters += std::min_element(std::begin(colours), std::end(colours), [&](auto& a, auto& b) { return distance(a.second) < distance(b.second); })->first;
+    }
+    return quarters;
+}
+
+// A file written by the imaging component's own encoder, a page for each painter of blue, green,
+// red and alpha (0xAARRGGBB), each `side` pixels square.
+static std::wstring Encoded(const std::wstring& path, REFGUID container, int side, std::initializer_list<std::function<uint32_t(int x, int y)>> pages) {
+    platform::ComPtr<IWICImagingFactory> factory;
+    platform::ComPtr<IWICStream> stream;
+    platform::ComPtr<IWICBitmapEncoder> encoder;
+    EXPECT_EQ(platform::CreateImagingFactory(factory), S_OK);
+    EXPECT_EQ(factory->CreateStream(stream.put()), S_OK);
+    EXPECT_EQ(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE), S_OK);
+    EXPECT_EQ(factory->CreateEncoder(container, nullptr, encoder.put()), S_OK);
+    EXPECT_EQ(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache), S_OK);
+    for (const auto& paint : pages) {
+        platform::ComPtr<IWICBitmapFrameEncode> frame;
+        WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
+        std::vector<uint32_t> pixels(side * side);
+        for (int i = 0; i < side * side; ++i) pixels[i] = paint(i % side, i / side);
+        EXPECT_EQ(encoder->CreateNewFrame(frame.put(), nullptr), S_OK);
+        EXPECT_EQ(frame->Initialize(nullptr), S_OK);
+        EXPECT_EQ(frame->SetSize(side, side), S_OK);
+        EXPECT_EQ(frame->SetPixelFormat(&format), S_OK);
+        EXPECT_TRUE(format == GUID_WICPixelFormat32bppBGRA) << "the encoder takes another pixel format";
+        EXPECT_EQ(frame->WritePixels(side, side * 4, side * side * 4, reinterpret_cast<BYTE*>(pixels.data())), S_OK);
+        EXPECT_EQ(frame->Commit(), S_OK);
+    }
+    EXPECT_EQ(encoder->Commit(), S_OK);
     return path;
 }
 
@@ -53,22 +98,70 @@ TEST(Pictures, DecodedPixelsSurviveTheBitmapWrite) {
     EXPECT_EQ(ReadFile(locked), "old content");
 }
 
-// A picture too large to hold is refused by its header, before a decoder could set memory aside.
+TEST(Pictures, PngTiffAndJpegXrDecodeOverTheDesktopColour) {
+    dektest::ProgramFolder folder{L"pictures"};
+    const int desktop = COLOR_DESKTOP;
+    const COLORREF teal = RGB(0, 128, 128), before = GetSysColor(desktop);
+    ASSERT_TRUE(SetSysColors(1, &desktop, &teal));
+    const platform::ScopeExit restore([&] { SetSysColors(1, &desktop, &before); });
+    // Quarters: opaque red, white half covering, clear, opaque blue (0xAARRGGBB).
+    const uint32_t png[] = {0xFFC82828, 0x80FFFFFF, 0x00FF0000, 0xFF1E3CC8};
+    const uint32_t tiff[] = {0xFFC82828, 0xFF28A03C, 0xFF1E3CC8, 0xFFF0DC28};
+    auto quarters = [](const uint32_t* colours) { return [colours](int x, int y) { return colours[x / 8 + y / 8 * 2]; }; };
+    const platform::PictureLoad loads[] = {
+        platform::LoadPicture(Encoded(folder / L"alpha.png", GUID_ContainerFormatPng, 16, {quarters(png)})),
+        platform::LoadPicture(Encoded(folder / L"pages.tif", GUID_ContainerFormatTiff, 16, {quarters(tiff), [](int, int) { return 0xFFFFFFFFu; }})),
+        platform::LoadPicture(Written(folder / L"photo.jxr", dektest::TestPicture(L"photo.jxr")))};
+    for (const platform::PictureLoad& load : loads) ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
+    const platform::Picture& alpha = *loads[0].picture;
+    EXPECT_EQ(dektest::PixelOf(alpha, 4, 4), RGB(200, 40, 40));
+    EXPECT_EQ(dektest::PixelOf(alpha, 12, 4), RGB(128, 192, 192)) << "white half over teal";
+    EXPECT_EQ(dektest::PixelOf(alpha, 4, 12), teal);
+    EXPECT_EQ(dektest::PixelOf(alpha, 12, 12), RGB(30, 60, 200));
+    EXPECT_EQ(Quarters(*loads[1].picture), "RG/BY") << "the first of two pages";
+    EXPECT_EQ(Quarters(*loads[2].picture), "RG/BY");
+    // The open-file dialog lists what Wine's decoders read, in our order: no icons, DDS or Targa.
+    EXPECT_EQ(platform::PictureFilterPattern(platform::ReadablePictureExtensions()),
+              L"*.bmp;*.gif;*.jpg;*.jpeg;*.jfif;*.png;*.tif;*.tiff;*.jxr;*.wdp;*.hdp");
+}
+
+// A camera writes the orientation instead of turning the pixels; the quarters land where the photo shows them.
+TEST(Pictures, APhotoIsTurnedAsItsExifOrientationSays) {
+    dektest::ProgramFolder folder{L"pictures"};
+    const std::string photo = dektest::TestPicture(L"photo.jpg");
+    const char* shown[] = {"RG/BY", "GR/YB", "YB/GR", "BY/RG", "RB/GY", "BR/YG", "YG/BR", "GY/RB"};
+    for (char orientation = 1; orientation <= 8; ++orientation) {
+        // "Exif", then a big-endian TIFF directory of one field: orientation, SHORT, one value.
+        const std::string exif = "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0"s + orientation + "\0\0\0\0\0\0"s;
+        const std::string file = photo.substr(0, 2) + "\xFF\xE1\0"s + char(exif.size() + 2) + exif + photo.substr(2);
+        const platform::PictureLoad load = platform::LoadPicture(Written(folder / L"turned.jpg", file));
+        ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
+        EXPECT_EQ(Quarters(*load.picture), shown[orientation - 1]) << int(orientation);
+    }
+}
+
+// A picture too large to hold is refused by its header, before a decoder could set memory aside;
+// a kind without a header we read, by its decoder's size before any pixel is decoded.
 TEST(Pictures, NoPictureOrAHugeOneIsRefusedUndecoded) {
     dektest::ProgramFolder folder{L"pictures"};
     // The photograph with a frame of 65500 x 65500.
     std::string jpeg = dektest::TestPicture(L"photo.jpg");
     jpeg.replace(jpeg.find("\xff\xc0") + 5, 4, "\xff\xdc\xff\xdc");
-    const std::tuple<std::wstring, HRESULT, uint32_t> files[] = {
-        {Written(folder / L"huge.jpg", jpeg), WINCODEC_ERR_IMAGESIZEOUTOFRANGE, 65500},
-        {Written(folder / L"notes.jpg", "this is not a picture"), WINCODEC_ERR_UNKNOWNIMAGEFORMAT, 0},
-        {folder / L"missing.gif", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), 0}};
-    for (const auto& [path, error, side] : files) {
+    // An icon of one pixel: Wine reads it, a wallpaper it is not.
+    const std::string icon = "\0\0\1\0\1\0\1\1\0\0\1\0\x20\0\x30\0\0\0\x16\0\0\0(\0\0\0\1\0\0\0\2\0\0\0\1\0\x20\0"s + std::string(32, '\0');
+    const std::tuple<std::wstring, HRESULT, uint32_t, uint32_t> files[] = {
+        {Written(folder / L"huge.jpg", jpeg), WINCODEC_ERR_IMAGESIZEOUTOFRANGE, 65500, 65500},
+        {Written(folder / L"wide.jxr", dektest::TestPicture(L"wide.jxr")), WINCODEC_ERR_IMAGESIZEOUTOFRANGE, 16400, 8},
+        {Written(folder / L"notes.jpg", "this is not a picture"), WINCODEC_ERR_UNKNOWNIMAGEFORMAT, 0, 0},
+        {Written(folder / L"dot.ico", icon), WINCODEC_ERR_UNKNOWNIMAGEFORMAT, 0, 0},
+        {folder / L"missing.gif", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), 0, 0}};
+    for (const auto& [path, error, width, height] : files) {
         const auto start = std::chrono::steady_clock::now();
         const platform::PictureLoad load = platform::LoadPicture(path);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << path;
         EXPECT_FALSE(load.picture.has_value()) << path;
         EXPECT_EQ(load.error, error) << path;
-        EXPECT_TRUE(load.declared.width == side && load.declared.height == side) << path;
+        EXPECT_EQ(load.declared.width, width) << path;
+        EXPECT_EQ(load.declared.height, height) << path;
     }
 }

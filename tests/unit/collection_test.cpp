@@ -26,12 +26,14 @@ TEST(CollectionNames, TitlesAndDropKindsComeFromThePathsEnd) {
     constexpr DropKind Wall = DropKind::Wallpaper, Saver = DropKind::ScreenSaver, None = DropKind::Ignored;
     const std::tuple<std::wstring, const wchar_t*, DropKind> names[] = {
         {L"PHOTO.BMP", L"PHOTO.bmp", Wall}, {L"sky.GIF", L"sky.bmp", Wall}, {L"photo.Jpg", L"photo.bmp", Wall},
-        {L"night.SCR", L"night.bmp", Saver}, {L"notes.txt", L"notes.bmp", None}, {L"photo.jpeg", L"photo.jbmp", None},
-        {L"holiday-gif", L"holiday-bmp", Wall}, {L"gi", L"bmp", None}};
+        {L"night.SCR", L"night.bmp", Saver}, {L"notes.txt", L"notes.bmp", None}, {L"photo.jpeg", L"photo.bmp", Wall},
+        {L"scan.TIFF", L"scan.bmp", Wall}, {L"cat.webp", L"cat.bmp", None}, {L"a.b.png", L"a.b.bmp", Wall},
+        {L"holiday-gif", L"holiday-bmp", Wall}, {L"holiday-png", L"holiday-bmp", None}, {L"gi", L"bmp", None}};
+    const std::wstring readable[] = {L"bmp", L"gif", L"jpg", L"jpeg", L"png", L"tiff"};  // no WebP decoder here
     for (const auto& [name, converted, drop] : names) {
         EXPECT_EQ(IsBitmapName(name), name == converted) << name;  // copied as it is, or converted
         EXPECT_EQ(ConvertedBitmapName(name), converted) << name;
-        EXPECT_EQ(DropKindOf(L"C:\\x\\" + name), drop) << name;
+        EXPECT_EQ(DropKindOf(L"C:\\x\\" + name, readable), drop) << name;
     }
 }
 
