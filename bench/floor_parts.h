@@ -1,13 +1,15 @@
 // What the floor programs share: reading a display record, and the window of the idle and fill
-// floors, a top-level window with one list box (id 1003, as Dek's WallpaperList). No C runtime.
+// floors, a top-level window with one list box (with the id of Dek's WallpaperList). No C runtime.
 #pragma once
 
 #include <windows.h>
 
+#include "changer/main_window_ids.h"
+
 namespace benchfloor {
 
 inline constexpr wchar_t kWindowClass[] = L"DekBenchFloor";
-inline constexpr int kListId = 1003;
+inline constexpr int kListId = dek::WallpaperList;
 
 // The digit of dat\<wallName>.dat: '0' centre, '1' tile, '2' stretch; '0' when unreadable.
 wchar_t ReadRecord(const wchar_t* wallName);

@@ -7,19 +7,22 @@
 #include <functional>
 #include <string>
 
+#include "changer/collection/collection_window_ids.h"
+#include "changer/main_window_ids.h"
+#include "changer/tray/tray_icon.h"
 #include "platform/handles.h"
 
 namespace bench {
 
 // Dek's outside, as users and the tests see it; these stay the same while its code changes.
-inline constexpr wchar_t kDekClass[] = L"DekorinMainWindow";
-inline constexpr wchar_t kDekTitle[] = L"Dekorin";
-inline constexpr int kWallList = 1003;      // WallpaperList
-inline constexpr int kAddWallpaper = 1101;  // the wallpaper Add button
-inline constexpr int kChangeBoth = 2003;    // CHANGE menu: random wallpaper and screen saver
+inline constexpr const wchar_t* kDekClass = dek::kMainWindowClass;
+inline constexpr const wchar_t* kDekTitle = dek::kMainWindowTitle;
+inline constexpr int kWallList = dek::WallpaperList;
+inline constexpr int kAddWallpaper = dek::AddWallpaperButton;
+inline constexpr int kChangeBoth = dek::TrayMenuChangeBoth;  // CHANGE menu: random wallpaper and screen saver
 inline constexpr wchar_t kAddDialogTitle[] = L"壁紙をリストに追加";
-inline constexpr wchar_t kPositionDialogClass[] = L"DekorinPositionDialog";
-inline constexpr wchar_t kPositionDialogTitle[] = L"壁紙の表示位置";
+inline constexpr const wchar_t* kPositionDialogClass = dek::kPositionDialogClass;
+inline constexpr const wchar_t* kPositionDialogTitle = dek::kPositionDialogTitle;
 // The window of the idle and fill floors (floor_parts.h), with its list box at kWallList too.
 inline constexpr wchar_t kFloorClass[] = L"DekBenchFloor";
 

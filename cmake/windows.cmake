@@ -95,6 +95,7 @@ dek_delay_load(DekSet)
 if(DEK_BUILD_TESTS)
   # Finds the programs' windows and presses their buttons for scripts/screenshots.sh.
   add_executable(screenshot_driver tools/screenshot_driver.cpp)
+  target_include_directories(screenshot_driver PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(screenshot_driver PRIVATE user32)
   dek_use_wide_entry_point(screenshot_driver)
 

@@ -93,11 +93,11 @@ cd "$demo"
 wine 'C:\Dekorin\Dek.exe' </dev/null >/dev/null 2>&1 &
 dek=$!
 shoot "Dekorin" main-window
-driver click "Dekorin" 1109  # 詳細設定
+driver click "Dekorin" DetailedSettingsButton
 shoot "詳細設定" settings-dialog
 driver close "詳細設定"
-driver select "Dekorin" 1003 0  # the first wallpaper, so that 表示位置 can be pressed
-driver click "Dekorin" 1113  # 表示位置
+driver select "Dekorin" WallpaperList 0  # the first wallpaper, so that 表示位置 can be pressed
+driver click "Dekorin" WallpaperPositionButton
 shoot "壁紙の表示位置" position-dialog
 driver close "壁紙の表示位置"
 driver close "Dekorin"

@@ -4,9 +4,10 @@
 //
 //   screenshot_driver wait <title>               prints the window's "left top width height" once
 //                                                it has had time to paint
-//   screenshot_driver click <title> <id>         presses button <id> once it is enabled
-//   screenshot_driver select <title> <id> <row>  selects a row of list box <id> and tells the
-//                                                window, as a click on the row does
+//   screenshot_driver click <title> <control>         presses a button once it is enabled
+//   screenshot_driver select <title> <control> <row>  selects a row of a list box and tells the
+//                                                     window, as a click on the row does
+// A control is named as the program names it (DetailedSettingsButton, WallpaperList, ...).
 //   screenshot_driver close <title>              closes the window and waits until it is gone
 #include <windows.h>
 
@@ -15,6 +16,8 @@
 #include <functional>
 #include <string>
 #include <thread>
+
+#include "changer/main_window_ids.h"
 
 namespace {
 
@@ -57,6 +60,17 @@ HWND WaitForWindow(const std::wstring& title) {
     return window;
 }
 
+// The controls the screenshots need.
+int ControlId(const std::wstring& name) {
+    const std::pair<const wchar_t*, int> controls[] = {{L"DetailedSettingsButton", dek::DetailedSettingsButton},
+                                                       {L"WallpaperList", dek::WallpaperList},
+                                                       {L"WallpaperPositionButton", dek::WallpaperPositionButton}};
+    for (const auto& [known, id] : controls) {
+        if (name == known) return id;
+    }
+    return 0;
+}
+
 int Fail(const char* what, const std::wstring& title) {
     std::fprintf(stderr, "screenshot_driver: %s (window \"%ls\")\n", what, title.c_str());
     return 1;
@@ -82,16 +96,16 @@ int wmain(int argc, wchar_t** argv) {
     // The pointer waits in the top right corner, so that no tooltip or hover shows in a picture.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: screenshot_driver wait|click|select|close <title> [id [row]]\n");
+        std::fprintf(stderr, "usage: screenshot_driver wait|click|select|close <title> [control [row]]\n");
         return 2;
     }
     const std::wstring action = argv[1], title = argv[2];
-    const int id = argc > 3 ? _wtoi(argv[3]) : 0;
+    const int id = argc > 3 ? ControlId(argv[3]) : 0;
 
     HWND window = WaitForWindow(title);
     if (!window) return Fail("no such window", title);
     HWND control = id ? GetDlgItem(window, id) : nullptr;
-    if (id && !control) return Fail("no such control", title);
+    if (argc > 3 && !control) return Fail("no such control", title);
 
     if (action == L"wait") return PrintRectangle(window);
     if (action == L"click") {
