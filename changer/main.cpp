@@ -13,15 +13,15 @@
 namespace {
 
 // "-e": one random change, then the end, without a window or an icon. The rebuild of the
-// wallpaper list would create missing display records, so this run does too.
+// wallpaper list would create missing display records, so this run does too. A change that could
+// not be made shows in the exit code, 3: nobody may be there to read a message.
 int RunOneShotChange(const dek::ProgramFolders& folders) {
     if (!dek::PrepareCollectionFolders(folders)) return 2;
     dek::Collection collection(folders);
     collection.RebuildWallpapers(false);
     collection.RefreshScreenSavers();
     const dek::Settings settings = dek::LoadSettings(dek::RegistrySettingsStore(), folders.program);
-    dek::DesktopChanger(collection, settings).ChangeAtRandom();
-    return 0;
+    return dek::DesktopChanger(collection, settings).ChangeAtRandom().empty() ? 0 : 3;
 }
 
 }  // namespace

@@ -131,22 +131,22 @@ void MainWindow::OnCommand(int id, int notification) {
     case WallpaperList:
         // A double-click comes after the click of its row.
         if (notification == LBN_SELCHANGE) OnListClicked(ShelfKind::Wallpapers, id);
-        if (notification == LBN_DBLCLK) changer_.ApplySelectedWallpaper();
+        if (notification == LBN_DBLCLK) Report(changer_.ApplySelectedWallpaper());
         break;
     case ScreenSaverList:
         if (notification == LBN_SELCHANGE) OnListClicked(ShelfKind::ScreenSavers, id);
-        if (notification == LBN_DBLCLK) changer_.ApplySelectedScreenSaver();
+        if (notification == LBN_DBLCLK) Report(changer_.ApplySelectedScreenSaver());
         break;
     case AddWallpaperButton: editor_.AddWallpaperFromDialog(); break;
     case DeleteWallpaperButton: editor_.DeleteSelected(ShelfKind::Wallpapers); break;
     case PreviewWallpaperButton: editor_.PreviewWallpaper(); break;
     case WallpaperPositionButton: editor_.ChooseWallpaperPosition(); break;
-    case ApplyWallpaperButton: changer_.ApplySelectedWallpaper(); break;
+    case ApplyWallpaperButton: Report(changer_.ApplySelectedWallpaper()); break;
     case AddScreenSaverButton: editor_.AddScreenSaverFromDialog(); break;
     case DeleteScreenSaverButton: editor_.DeleteSelected(ShelfKind::ScreenSavers); break;
     case PreviewScreenSaverButton: editor_.StartScreenSaver(L"/s"); break;
     case ScreenSaverSettingsButton: editor_.StartScreenSaver(L"/c"); break;
-    case ApplyScreenSaverButton: changer_.ApplySelectedScreenSaver(); break;
+    case ApplyScreenSaverButton: Report(changer_.ApplySelectedScreenSaver()); break;
     case DetailedSettingsButton: settingsDialog_.Open(); break;
     case VersionButton:
         platform::ShowMessage(hwnd(), VersionMessageText(kDekVersion), kVersionMessageTitle, MB_OK);
@@ -170,14 +170,18 @@ void MainWindow::OnListClicked(ShelfKind kind, int list) {
     lists_.ShowSelections(collection_);
 }
 
-// Each pick shows in its list, with its buttons, before it is applied.
+// Each pick shows in its list, with its buttons, before it is applied. A random change that fails
+// is reported once a run: it may come every few minutes, with nobody at the screen.
 void MainWindow::ChangeAtRandom(TrayMenuItem which) {
     const auto show = [this] { lists_.ShowSelections(collection_); };
-    switch (which) {
-    case TrayMenuChangeWallpaper: return changer_.ChangeWallpaperAtRandom(show);
-    case TrayMenuChangeScreenSaver: return changer_.ChangeScreenSaverAtRandom(show);
-    default: return changer_.ChangeAtRandom(show);
-    }
+    const std::wstring problem = which == TrayMenuChangeWallpaper     ? changer_.ChangeWallpaperAtRandom(show)
+                                 : which == TrayMenuChangeScreenSaver ? changer_.ChangeScreenSaverAtRandom(show)
+                                                                      : changer_.ChangeAtRandom(show);
+    if (!problem.empty() && !std::exchange(randomChangeFailed_, true)) Report(problem);
+}
+
+void MainWindow::Report(const std::wstring& problem) {
+    if (!problem.empty()) platform::ShowMessage(hwnd(), problem, kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // A release over the icon moves the window out of sight (its top-left corner on the screen's

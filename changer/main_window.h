@@ -45,6 +45,7 @@ private:
     void OnCommand(int id, int notification);
     void OnListClicked(ShelfKind kind, int list);
     void ChangeAtRandom(TrayMenuItem which);
+    void Report(const std::wstring& problem);
     void Unload();
 
     // The notification area.
@@ -63,6 +64,7 @@ private:
     TrayIcon tray_;
     SettingsDialog settingsDialog_;
     bool unloaded_ = false;
+    bool randomChangeFailed_ = false;
 };
 
 }  // namespace dek

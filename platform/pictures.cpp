@@ -155,6 +155,16 @@ PictureLoad LoadPicture(const std::wstring& path) {
     return {Picture(static_cast<int>(rows.width), static_cast<int>(rows.height), std::move(rows.bytes)), S_OK, declared};
 }
 
+DWORD CheckBitmapFile(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return GetLastError();
+    const std::string head = ReadAtOffset(file.get(), 0, 26);
+    const std::optional<PictureSize> size =
+        ReadPictureSize([&](uint64_t offset, size_t count) { return ReadAtOffset(file.get(), offset, count); });
+    return head.starts_with("BM") && size && IsAcceptableSize(*size) ? ERROR_SUCCESS : ERROR_BAD_FORMAT;
+}
+
 DWORD SaveBitmap(const Picture& picture, const std::wstring& path) {
     const size_t stride = Picture::Stride(picture.Width());
     const auto imageBytes = static_cast<DWORD>(stride * picture.Height());

@@ -53,6 +53,10 @@ struct PictureLoad {
 // as its Exif orientation says.
 PictureLoad LoadPicture(const std::wstring& path);
 
+// Whether a file opens and begins as a Windows bitmap of a size the programs take, without
+// decoding it: ERROR_SUCCESS, the system's error when it cannot be read, or ERROR_BAD_FORMAT.
+DWORD CheckBitmapFile(const std::wstring& path);
+
 // Writes the picture as a 24-bit bottom-up Windows bitmap file, replacing a file at that path only
 // once the whole bitmap has been written.
 DWORD SaveBitmap(const Picture& picture, const std::wstring& path);

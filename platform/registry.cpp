@@ -29,16 +29,15 @@ std::optional<std::wstring> ReadRegString(HKEY root, std::wstring_view subkey, s
     }
 }
 
-bool SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, std::wstring_view text) {
+LSTATUS SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, std::wstring_view text) {
     UniqueHKey key;
-    if (RegCreateKeyExW(root, std::wstring(subkey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
+    const LSTATUS opened = RegCreateKeyExW(root, std::wstring(subkey).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                           key.put(), nullptr);
+    if (opened != ERROR_SUCCESS) return opened;
     const std::wstring data(text);
     const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key.get(), std::wstring(name).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+    return RegSetValueExW(key.get(), std::wstring(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          bytes);
 }
 
 }  // namespace platform

@@ -79,8 +79,17 @@ void CollectionEditor::StorePosition(const std::wstring& wallpaper, DisplayPosit
     lists_.Show(collection_, collection_.RebuildWallpapers());
 }
 
+// The lists show what the folders hold afterwards, deleted or not.
 void CollectionEditor::DeleteSelected(ShelfKind kind) {
-    lists_.Show(collection_, collection_.DeleteSelected(kind).change);
+    const std::wstring path = platform::JoinPath(kind == ShelfKind::Wallpapers ? collection_.Folders().wall
+                                                                                : collection_.Folders().saver,
+                                                 collection_.Of(kind).Selected());
+    const Collection::Deleted deleted = collection_.DeleteSelected(kind);
+    lists_.Show(collection_, deleted.change);
+    // A file already gone is what was asked for.
+    if (deleted.error != ERROR_SUCCESS && deleted.error != ERROR_FILE_NOT_FOUND) {
+        Report(CannotDeleteMessage(path, platform::ErrorText(deleted.error)));
+    }
 }
 
 // A picture that cannot be read (gone, or not a picture) shows nothing.

@@ -72,6 +72,16 @@ std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstri
     return L"壁紙の表示位置を保存できませんでした。\r\n" + std::wstring(recordPath) + L"\r\n\r\n" + std::wstring(reason);
 }
 
+std::wstring CannotDeleteMessage(std::wstring_view path, std::wstring_view reason) {
+    return L"次のファイルを削除できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+}
+
+std::wstring CannotApplyMessage(std::wstring_view path, std::wstring_view reason) {
+    return L"次のファイルを設定できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+}
+
+std::wstring NotABitmapReason() { return L"ビットマップ画像として読み込めません。"; }
+
 std::wstring NotAPictureReason(std::span<const std::wstring> pictureExtensions) {
     return platform::PictureKindNames(pictureExtensions) + L" の画像として読み込めません。";
 }

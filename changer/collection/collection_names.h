@@ -47,6 +47,10 @@ std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_vie
 // what, where, then the reason (the system's words, or one of the reasons below).
 std::wstring CannotAddMessage(std::wstring_view path, std::wstring_view reason);
 std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstring_view reason);
+// A file of the collection that could not be deleted, or made the desktop's wallpaper or screen saver.
+std::wstring CannotDeleteMessage(std::wstring_view path, std::wstring_view reason);
+std::wstring CannotApplyMessage(std::wstring_view path, std::wstring_view reason);
+std::wstring NotABitmapReason();
 // `pictureExtensions` name the kinds of picture this machine reads.
 std::wstring NotAPictureReason(std::span<const std::wstring> pictureExtensions);
 std::wstring TooLargeReason(uint32_t width, uint32_t height);

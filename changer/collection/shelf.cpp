@@ -79,3 +79,14 @@ std::optional<size_t> Shelf::PickAtRandom(const std::function<double()>& draw) {
 }
 
 }  // namespace dek
+
+namespace dek {
+
+std::optional<size_t> Shelf::PickFollowing() {
+    if (items_.size() < 2) return std::nullopt;
+    lastPick_ = (lastPick_ + 1) % static_cast<int>(items_.size());
+    Select(items_[static_cast<size_t>(lastPick_)].name);
+    return static_cast<size_t>(lastPick_);
+}
+
+}  // namespace dek

@@ -71,6 +71,9 @@ public:
     // picked the time before while there are two or more items (the first pick of a run counts
     // place 0 as the one before), selects that item and gives its place; nothing on an empty shelf.
     std::optional<size_t> PickAtRandom(const std::function<double()>& draw);
+    // When the pick could not be used: the place after it instead (the first after the last),
+    // selected and counted as the pick; nothing while there is no other place.
+    std::optional<size_t> PickFollowing();
 
 private:
     // The row of a listed name. Found by name, not by the order, which only places new items.

@@ -18,33 +18,45 @@ double DesktopChanger::Draw() {
            (static_cast<double>(std::mt19937::max() - std::mt19937::min()) + 1.0);
 }
 
-void DesktopChanger::ChangeAtRandom(const Picked& picked) {
+std::wstring DesktopChanger::ChangeAtRandom(const Picked& picked) {
     // Started before anything is applied; the change goes on while it plays.
     PlayChangeSound(settings_, player_);
-    ChangeWallpaperAtRandom(picked);
-    ChangeScreenSaverAtRandom(picked);
+    const std::wstring wallpaper = ChangeWallpaperAtRandom(picked), screenSaver = ChangeScreenSaverAtRandom(picked);
+    return wallpaper.empty() || screenSaver.empty() ? wallpaper + screenSaver : wallpaper + L"\r\n\r\n" + screenSaver;
 }
 
-void DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) {
-    if (!collection_.Wallpapers().PickAtRandom([this] { return Draw(); })) return;
+std::wstring DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) { return ChangeAtRandom(ShelfKind::Wallpapers, picked); }
+
+std::wstring DesktopChanger::ChangeScreenSaverAtRandom(const Picked& picked) {
+    return ChangeAtRandom(ShelfKind::ScreenSavers, picked);
+}
+
+// A file gone or unreadable since the list was read is passed over once for the next one.
+std::wstring DesktopChanger::ChangeAtRandom(ShelfKind kind, const Picked& picked) {
+    Shelf& shelf = collection_.Of(kind);
+    if (!shelf.PickAtRandom([this] { return Draw(); })) return {};
     if (picked) picked();
-    ApplyWallpaper(collection_.Folders(), collection_.Wallpapers().Selected());
-}
-
-void DesktopChanger::ChangeScreenSaverAtRandom(const Picked& picked) {
-    if (!collection_.ScreenSavers().PickAtRandom([this] { return Draw(); })) return;
+    const std::wstring problem = Apply(kind);
+    if (problem.empty() || !shelf.PickFollowing()) return problem;
     if (picked) picked();
-    ApplyScreenSaver(collection_.Folders(), collection_.ScreenSavers().Selected());
+    return Apply(kind);
 }
 
-void DesktopChanger::ApplySelectedWallpaper() {
-    PlayChangeSound(settings_, player_);
-    ApplyWallpaper(collection_.Folders(), collection_.Wallpapers().Selected());
+std::wstring DesktopChanger::Apply(ShelfKind kind) {
+    const std::wstring& name = collection_.Of(kind).Selected();
+    if (name.empty()) return {};
+    return kind == ShelfKind::Wallpapers ? ApplyWallpaper(collection_.Folders(), name)
+                                         : ApplyScreenSaver(collection_.Folders(), name);
 }
 
-void DesktopChanger::ApplySelectedScreenSaver() {
+std::wstring DesktopChanger::ApplySelectedWallpaper() {
     PlayChangeSound(settings_, player_);
-    ApplyScreenSaver(collection_.Folders(), collection_.ScreenSavers().Selected());
+    return Apply(ShelfKind::Wallpapers);
+}
+
+std::wstring DesktopChanger::ApplySelectedScreenSaver() {
+    PlayChangeSound(settings_, player_);
+    return Apply(ShelfKind::ScreenSavers);
 }
 
 }  // namespace dek

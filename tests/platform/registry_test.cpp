@@ -13,7 +13,7 @@ TEST(Registry, TextsRoundTripAndOtherTypesReadAsMissing) {
     dektest::RemoveRegistryKey(HKEY_CURRENT_USER, kRoot);
     EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kKey, L"name"), std::nullopt);
     for (const std::wstring& text : {std::wstring(L"壁紙 フォルダ"), std::wstring(), std::wstring(5000, L'x')}) {
-        ASSERT_TRUE(platform::SetRegString(HKEY_CURRENT_USER, kKey, L"name", text));
+        ASSERT_EQ(platform::SetRegString(HKEY_CURRENT_USER, kKey, L"name", text), ERROR_SUCCESS);
         EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kKey, L"name"), text);
     }
     const DWORD number = 7;

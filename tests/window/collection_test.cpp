@@ -139,10 +139,14 @@ TEST_F(CollectionButtons, DeleteRemovesTheSelectedWallpaperWithItsRecord) {
     ClickRow(dek::WallpaperList, 0);
     Command(dek::DeleteWallpaperButton);
     EXPECT_EQ(FolderNames(folder.Dat()), Names{L"stuck.bmp.dat"});
-    // A file that cannot be deleted stays with its record; the list is read again all the same.
+    // A file that cannot be deleted is reported by name and stays with its record; the list is read
+    // again all the same.
     WriteFile(folder.Wall() + L"\\later.bmp", Plain(2, 2));
     ClickRow(dek::WallpaperList, 0);
+    std::wstring text;
+    Expect({OkBox(&text)});
     Command(dek::DeleteWallpaperButton);
+    EXPECT_NE(text.find(stuck), std::wstring::npos) << text;
     EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000later.bmp", L"拡\u3000stuck.bmp"}));
     EXPECT_EQ(ReadFile(folder.Dat() + L"\\stuck.bmp.dat"), "2\r\n");
 }

@@ -88,10 +88,14 @@ TEST_F(DesktopChanges, AScreenSaverIsAppliedByItsShortPath) {
     EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), shortPath);
     ClickRow(dek::ScreenSaverList, 1, true);
     EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\b.scr"));
-    // A saver gone behind the program's back leaves no screen saver named, and still switches on.
+    // A saver gone behind the program's back is reported, leaves no screen saver named, and still
+    // switches on.
     DeleteFileW((folder.Saver() + L"\\b.scr").c_str());
     SetDesktopValue(L"ScreenSaveActive", L"0");
+    std::wstring text;
+    Expect({OkBox(&text)});
     Command(dek::ApplyScreenSaverButton);
+    EXPECT_NE(text.find(folder.Saver() + L"\\b.scr"), std::wstring::npos) << text;
     EXPECT_EQ(SystemIniScreenSaver(), std::wstring());
     EXPECT_EQ(DesktopValue(L"SCRNSAVE.EXE"), std::wstring());
     EXPECT_EQ(DesktopValue(L"ScreenSaveActive"), L"1");
@@ -163,4 +167,37 @@ TEST_F(DesktopChanges, TheChangeSoundPlaysForSwitchOneOnly) {
         Command(dek::ApplyWallpaperButton);
         EXPECT_EQ(sounds, heard) << playSound << " " << file;
     }
+}
+
+// The system may take any file as the wallpaper and say it did: a file that is no bitmap is
+// reported by name and the desktop keeps its wallpaper.
+TEST_F(DesktopChanges, AWallpaperThatIsNoBitmapIsReportedAndNotApplied) {
+    Fill(1, 0);
+    WriteFile(folder.Wall() + L"\\notes.bmp", "not a picture");
+    ASSERT_TRUE(Start());
+    ClickRow(dek::WallpaperList, 0);
+    std::wstring text;
+    Expect({OkBox(&text)});
+    Command(dek::ApplyWallpaperButton);
+    EXPECT_NE(text.find(folder.Wall() + L"\\notes.bmp"), std::wstring::npos) << text;
+    EXPECT_TRUE(watcher.Applied(SPI_SETDESKWALLPAPER).empty());
+}
+
+// A pick that cannot be applied gives way to the one after it; when neither can, the failure is
+// reported, once a run.
+TEST_F(DesktopChanges, ARandomChangePassesOverABrokenPickAndReportsOnce) {
+    Fill(2, 0);
+    WriteFile(Wall(2), "broken");
+    ASSERT_TRUE(Start());
+    Command(dek::TrayMenuChangeWallpaper);  // the first pick of a run takes the second of two
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER), Rows{Wall(1)});
+    WriteFile(Wall(1), "broken too");
+    std::wstring first, second;
+    Expect({OkBox(&first)});
+    Command(dek::TrayMenuChangeWallpaper);
+    EXPECT_NE(first.find(folder.Wall()), std::wstring::npos) << first;
+    Expect({OkBox(&second)});
+    Command(dek::TrayMenuChangeBoth);
+    EXPECT_FALSE(Answered()) << testing::PrintToString(second);
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), 1u);
 }
