@@ -39,6 +39,9 @@ const ControlSpec kLayout[] = {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
+// Posted by the folder watch when names of Wall or Saver wait to be taken.
+constexpr UINT kFilesChangedMessage = WM_APP + 2;
+
 }  // namespace
 
 MainWindow::MainWindow(const ProgramFolders& folders, MainWindowSeams seams)
@@ -69,8 +72,9 @@ bool MainWindow::Start(RunMode mode) {
         tray_.Remove();
         return false;
     }
+    folderWatch_.Start(hwnd(), kFilesChangedMessage, {collection_.Folders().wall, collection_.Folders().saver});
     CollectionChange lists = collection_.RebuildWallpapers();
-    lists.screenSavers = collection_.RefreshScreenSavers().screenSavers;
+    lists.Then(collection_.RefreshScreenSavers());
     lists_.Show(collection_, lists);
     settings_ = LoadSettings(RegistrySettingsStore(), collection_.Folders().program);
     timer_.Follow(settings_);
@@ -101,6 +105,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TrayIcon::kCallbackMessage:
         OnTrayNotification(lParam);
         return 0;
+    case kFilesChangedMessage:
+        OnFilesChanged();
+        return 0;
     case WM_DROPFILES:
         editor_.TakeDroppedFile(reinterpret_cast<HDROP>(wParam));
         return 0;
@@ -112,6 +119,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) Unload();
         return 0;
     case WM_DESTROY:
+        folderWatch_.Stop();
         tray_.TakeBackMenus();
         timer_.Detach();
         return 0;
@@ -168,6 +176,16 @@ void MainWindow::OnCommand(int id, int notification) {
 void MainWindow::OnListClicked(ShelfKind kind, int list) {
     collection_.Of(kind).SelectRow(platform::SelectedListRow(Control(list)));
     lists_.ShowSelections(collection_);
+}
+
+// Only the rows of the files concerned change; a name the system lost count of reads the folder.
+void MainWindow::OnFilesChanged() {
+    CollectionChange change;
+    for (const auto& [folder, name] : folderWatch_.Take()) {
+        const ShelfKind kind = folder == 0 ? ShelfKind::Wallpapers : ShelfKind::ScreenSavers;
+        change.Then(name.empty() ? collection_.FolderChanged(kind) : collection_.FileChanged(kind, name));
+    }
+    lists_.Show(collection_, change);
 }
 
 // Each pick shows in its list, with its buttons, before it is applied. A random change that fails

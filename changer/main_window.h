@@ -17,6 +17,7 @@
 #include "changer/desktop/desktop_changer.h"
 #include "changer/dialogs/settings_dialog.h"
 #include "changer/tray/tray_icon.h"
+#include "platform/folder_watch.h"
 #include "platform/window.h"
 
 namespace dek {
@@ -44,6 +45,7 @@ protected:
 private:
     void OnCommand(int id, int notification);
     void OnListClicked(ShelfKind kind, int list);
+    void OnFilesChanged();
     void ChangeAtRandom(TrayMenuItem which);
     void Report(const std::wstring& problem);
     void Unload();
@@ -63,6 +65,8 @@ private:
     ChangeTimer timer_;
     TrayIcon tray_;
     SettingsDialog settingsDialog_;
+    // Wall and Saver, in this order: files that other programs put there or take away.
+    platform::FolderWatch folderWatch_;
     bool unloaded_ = false;
     bool randomChangeFailed_ = false;
 };

@@ -40,6 +40,7 @@ add_library(dek_platform STATIC
   platform/dpi.cpp
   platform/error_text.cpp
   platform/files.cpp
+  platform/folder_watch.cpp
   platform/list_box.cpp
   platform/message_box.cpp
   platform/picture_formats.cpp

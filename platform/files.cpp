@@ -38,11 +38,6 @@ EntryKind LookUpEntry(const std::wstring& path) {
 namespace {
 constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-bool EndsWithNoCase(std::wstring_view name, std::wstring_view ending) {
-    if (ending.size() > name.size()) return false;
-    return CompareStringOrdinal(name.data() + (name.size() - ending.size()), static_cast<int>(ending.size()),
-                                ending.data(), static_cast<int>(ending.size()), TRUE) == CSTR_EQUAL;
-}
 }  // namespace
 
 bool IsNormalFile(const std::wstring& path) {
@@ -76,7 +71,7 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
     if (!find) return names;
     do {
         if ((found.dwFileAttributes & kNotNormal) != 0) continue;
-        if (!extension.empty() && !EndsWithNoCase(found.cFileName, extension)) continue;
+        if (!extension.empty() && !NameEndsWith(found.cFileName, extension)) continue;
         names.emplace_back(found.cFileName);
     } while (FindNextFileW(find.get(), &found));
     // The file system gives its own order (Wine: the Linux one); the lists promise the user's
@@ -107,6 +102,12 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
     });
     for (size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].name);
     return names;
+}
+
+bool NameEndsWith(std::wstring_view name, std::wstring_view ending) {
+    if (ending.size() > name.size()) return false;
+    return CompareStringOrdinal(name.data() + (name.size() - ending.size()), static_cast<int>(ending.size()),
+                                ending.data(), static_cast<int>(ending.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool ListOrder(std::wstring_view a, std::wstring_view b) {

@@ -35,6 +35,8 @@ bool DeleteFileAt(const std::wstring& path);
 // `extension` (compared without regard to case; empty: every file), sorted alphabetically without
 // regard to case. Only long names count, so "*.scr" never matches a name through its 8.3 alias.
 std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_view extension = {});
+// Whether a name ends in `ending`, without regard to case, as ListFiles filters.
+bool NameEndsWith(std::wstring_view name, std::wstring_view ending);
 // The order ListFiles sorts in: whether `a` comes before `b`.
 bool ListOrder(std::wstring_view a, std::wstring_view b);
 

@@ -3,6 +3,8 @@
 #include "changer/collection/collection_names.h"
 #include "platform/files.h"
 
+#include <unordered_set>
+
 namespace dek {
 namespace {
 
@@ -27,7 +29,45 @@ CollectionChange Collection::RebuildWallpapers(bool readPositions) {
 }
 
 CollectionChange Collection::RefreshScreenSavers() {
-    return {{}, screenSavers_.Fill(ItemsNamed(platform::ListFiles(folders_.saver, L".scr")))};
+    return {{}, screenSavers_.Fill(ItemsNamed(platform::ListFiles(folders_.saver, Extension(ShelfKind::ScreenSavers))))};
+}
+
+CollectionChange Collection::Changed(ShelfKind kind, ShelfChange change) {
+    CollectionChange changed;
+    (kind == ShelfKind::Wallpapers ? changed.wallpapers : changed.screenSavers) = std::move(change);
+    return changed;
+}
+
+CollectionChange Collection::FileChanged(ShelfKind kind, const std::wstring& name) {
+    return Changed(kind, ShelfFileChanged(kind, name));
+}
+
+ShelfChange Collection::ShelfFileChanged(ShelfKind kind, const std::wstring& name) {
+    // As the folder is listed: normal files only (a writer's hidden temporary is none), screen
+    // savers by their extension.
+    if (!platform::IsNormalFile(platform::JoinPath(FolderOf(kind), name)) || !platform::NameEndsWith(name, Extension(kind))) {
+        return Of(kind).Remove(name);
+    }
+    ShelfItem item{name};
+    if (kind == ShelfKind::Wallpapers) item.position = records_.ReadOrCreate(name);
+    return Of(kind).Put(std::move(item));
+}
+
+CollectionChange Collection::FolderChanged(ShelfKind kind) {
+    const std::vector<std::wstring> names = platform::ListFiles(FolderOf(kind), Extension(kind));
+    const std::unordered_set<std::wstring> listed(names.begin(), names.end());
+    std::unordered_set<std::wstring> shown;
+    std::vector<std::wstring> gone;
+    for (const ShelfItem& item : Of(kind).Items()) {
+        shown.insert(item.name);
+        if (!listed.contains(item.name)) gone.push_back(item.name);
+    }
+    ShelfChange change;
+    for (const std::wstring& name : gone) change.Then(Of(kind).Remove(name));
+    for (const std::wstring& name : names) {
+        if (!shown.contains(name)) change.Then(ShelfFileChanged(kind, name));
+    }
+    return Changed(kind, std::move(change));
 }
 
 // A bitmap is copied as it is; any other picture is stored converted, under the name

@@ -19,6 +19,10 @@ enum class ShelfKind { Wallpapers, ScreenSavers };
 struct CollectionChange {
     ShelfChange wallpapers;
     ShelfChange screenSavers;
+    void Then(CollectionChange next) {
+        wallpapers.Then(std::move(next.wallpapers));
+        screenSavers.Then(std::move(next.screenSavers));
+    }
 };
 
 class Collection {
@@ -40,6 +44,13 @@ public:
     // Lists the screen savers ("*.scr") anew; the selection stays.
     CollectionChange RefreshScreenSavers();
 
+    // A file that another program added to a folder, removed or renamed: its row alone comes, goes
+    // or stays, as the folder now holds it; a new wallpaper gets its display record as a rebuild
+    // gives it. The selection stays.
+    CollectionChange FileChanged(ShelfKind kind, const std::wstring& name);
+    // The same for every file of the folder, when the names are not known.
+    CollectionChange FolderChanged(ShelfKind kind);
+
     // Copies a picture into the wallpaper folder, converting any but a bitmap; the name it is
     // stored under, or why it could not be brought in.
     struct BroughtWallpaper {
@@ -60,6 +71,11 @@ public:
     Deleted DeleteSelected(ShelfKind kind);
 
 private:
+    std::wstring FolderOf(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? folders_.wall : folders_.saver; }
+    std::wstring_view Extension(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? L"" : L".scr"; }
+    static CollectionChange Changed(ShelfKind kind, ShelfChange change);
+    ShelfChange ShelfFileChanged(ShelfKind kind, const std::wstring& name);
+
     const ProgramFolders folders_;
     const WallRecords records_;
     Shelf wallpapers_;

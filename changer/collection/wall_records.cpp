@@ -53,6 +53,13 @@ DWORD WallRecords::Write(std::wstring_view wallpaper, DisplayPosition position) 
     return platform::WriteWholeFile(PathOf(wallpaper), FormatWallRecord(position));
 }
 
+DisplayPosition WallRecords::ReadOrCreate(std::wstring_view wallpaper) const {
+    const std::wstring path = PathOf(wallpaper);
+    if (platform::IsNormalFile(path)) return ReadRecordFile(path);
+    Write(wallpaper, Center);
+    return Center;
+}
+
 void WallRecords::Remove(std::wstring_view wallpaper) const {
     const std::wstring path = PathOf(wallpaper);
     if (platform::IsNormalFile(path)) platform::DeleteFileAt(path);

@@ -25,6 +25,9 @@ public:
     // Creates the record or replaces it whole; ERROR_SUCCESS, or why it could not be written
     // (the record as it was then stays).
     DWORD Write(std::wstring_view wallpaper, DisplayPosition position) const;
+    // The position of a wallpaper that has come into the folder, its record created (Center) when
+    // it has none, as the list rebuild does.
+    DisplayPosition ReadOrCreate(std::wstring_view wallpaper) const;
     // Removes the record, if there is one.
     void Remove(std::wstring_view wallpaper) const;
 

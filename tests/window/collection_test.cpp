@@ -274,3 +274,29 @@ TEST_F(CollectionButtons, ThePreviewShowsTheSelectedWallpaperAtItsSize) {
     SendMessageW(GetDlgItem(preview, dek::PreviewPicture), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return Ended(); }));
 }
+
+// Files that another program adds, renames or removes show at once, each in its own row, and the
+// selection stays; a writer's hidden temporary and the program's own add give no row of their own.
+TEST_F(CollectionButtons, TheListsFollowTheirFolders) {
+    for (const wchar_t* name : {L"\\a.bmp", L"\\c.bmp"}) WriteFile(folder.Wall() + name, Plain(2, 2));
+    ASSERT_TRUE(Start());
+    ClickRow(dek::WallpaperList, 1);
+    auto shows = [&](int list, Names rows) { return PumpUntil([&] { return ListRows(Control(list)) == rows; }); };
+    WriteFile(folder.Wall() + L"\\b.bmp", Plain(2, 2));
+    EXPECT_TRUE(shows(dek::WallpaperList, {L"全\u3000a.bmp", L"全\u3000b.bmp", L"全\u3000c.bmp"}));
+    EXPECT_EQ(ReadFile(folder.Dat() + L"\\b.bmp.dat"), "0\r\n");
+    EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), 2);
+    ASSERT_TRUE(MoveFileW((folder.Wall() + L"\\a.bmp").c_str(), (folder.Wall() + L"\\d.bmp").c_str()));
+    EXPECT_TRUE(shows(dek::WallpaperList, {L"全\u3000b.bmp", L"全\u3000c.bmp", L"全\u3000d.bmp"}));
+    EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), 1);
+    platform::UniqueFile temporary(CreateFileW((folder.Wall() + L"\\~dek1-1.tmp").c_str(), GENERIC_WRITE, 0, nullptr,
+                                               CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+    Expect({Position(dek::Tile)});
+    WriteFile(folder / L"incoming\\e.bmp", Plain(2, 2));
+    Drop({folder / L"incoming\\e.bmp"});
+    WriteFile(folder.Saver() + L"\\night.scr", "saver");  // heard after the others
+    EXPECT_TRUE(shows(dek::ScreenSaverList, {L"night.scr"}));
+    EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000b.bmp", L"全\u3000c.bmp", L"全\u3000d.bmp", L"並\u3000e.bmp"}));
+    DeleteFileW((folder.Saver() + L"\\night.scr").c_str());
+    EXPECT_TRUE(shows(dek::ScreenSaverList, {}));
+}
