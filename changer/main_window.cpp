@@ -99,7 +99,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == ChangeTimer::kId && timer_.Tick(settings_)) ChangeAtRandom(TrayMenuChangeBoth);
+        if (timer_.OnTimer(wParam, settings_, seams_.userState)) ChangeAtRandom(TrayMenuChangeBoth);
         tray_.OnTimer(wParam);
         return 0;
     case TrayIcon::kCallbackMessage:

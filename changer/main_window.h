@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "changer/collection/collection.h"
 #include "changer/collection/collection_editor.h"
 #include "changer/collection/collection_lists.h"
@@ -18,14 +20,17 @@
 #include "changer/dialogs/settings_dialog.h"
 #include "changer/tray/tray_icon.h"
 #include "platform/folder_watch.h"
+#include "platform/shell.h"
 #include "platform/window.h"
 
 namespace dek {
 
-// What a test replaces: the length of the change timer's minute, and the change sound's player.
+// What a test replaces: the length of the change timer's minute, the change sound's player, and
+// the shell's word on whether the user is busy.
 struct MainWindowSeams {
     UINT minuteMilliseconds = 60000;
     SoundPlayer playSound = PlayWithSystem;
+    std::function<int()> userState = platform::UserNotificationState;
 };
 
 class MainWindow final : public platform::Window {

@@ -1,6 +1,7 @@
 #include "platform/shell.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -40,6 +41,11 @@ UniqueHIcon LoadSmallIcon(int resource) {
     HICON icon = nullptr;
     LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), LIM_SMALL, &icon);
     return UniqueHIcon(icon);
+}
+
+int UserNotificationState() {
+    QUERY_USER_NOTIFICATION_STATE state = QUNS_ACCEPTS_NOTIFICATIONS;
+    return SUCCEEDED(SHQueryUserNotificationState(&state)) ? static_cast<int>(state) : QUNS_ACCEPTS_NOTIFICATIONS;
 }
 
 void AcceptDroppedFiles(HWND window, bool accept) { DragAcceptFiles(window, accept ? TRUE : FALSE); }

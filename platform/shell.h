@@ -28,6 +28,10 @@ bool NotifyIconExists(HWND window, UINT id);
 // notification area shows it.
 UniqueHIcon LoadSmallIcon(int resource);
 
+// The shell's notification state (QUERY_USER_NOTIFICATION_STATE: 1 to 7); 5, "accepts
+// notifications", when the shell cannot tell.
+int UserNotificationState();
+
 void AcceptDroppedFiles(HWND window, bool accept);
 // The whole path of the first file of a drop; the drop is released.
 std::wstring TakeFirstDroppedFile(HDROP drop);

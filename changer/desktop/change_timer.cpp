@@ -6,6 +6,7 @@ namespace dek {
 
 void ChangeTimer::Detach() {
     if (window_ && running_) KillTimer(window_, kId);
+    Hold(false);
     window_ = nullptr;
     running_ = false;
 }
@@ -18,13 +19,32 @@ void ChangeTimer::Follow(const Settings& settings) {
         SetTimer(window_, kId, minute_, nullptr);
     } else {
         KillTimer(window_, kId);
+        hold_.Drop();
+        Hold(false);
     }
 }
 
-bool ChangeTimer::Tick(const Settings& settings) {
-    if (!CountMinute(minuteCount_, settings.ChangeInterval)) return false;
+bool ChangeTimer::OnTimer(UINT_PTR id, const Settings& settings, const std::function<int()>& userState) {
+    if (id == kHeldId) {
+        if (!hold_.Recheck(userState())) return false;
+        Hold(false);
+        minuteCount_ = 0;
+        return true;
+    }
+    if (id != kId || !CountMinute(minuteCount_, settings.ChangeInterval)) return false;
     minuteCount_ = 0;
-    return true;
+    if (hold_.Due(userState())) return true;
+    Hold(true);
+    return false;
+}
+
+void ChangeTimer::Hold(bool held) {
+    if (!window_) return;
+    if (held) {
+        SetTimer(window_, kHeldId, kHeldChangeRecheckSeconds * 1000, nullptr);
+    } else {
+        KillTimer(window_, kHeldId);
+    }
 }
 
 }  // namespace dek

@@ -201,3 +201,21 @@ TEST_F(DesktopChanges, ARandomChangePassesOverABrokenPickAndReportsOnce) {
     EXPECT_FALSE(Answered()) << testing::PrintToString(second);
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), 1u);
 }
+
+// While the shell says the user is busy the timed change waits; once the user is free it comes,
+// once, however many intervals passed. Each change plays the sound, after which the user is busy again.
+TEST_F(DesktopChanges, ATimedChangeWaitsWhileTheUserIsBusy) {
+    Fill(2, 0);
+    SetDekSetting(L"opt2value", L"1");
+    SetDekSetting(L"changeinterval", L"1");
+    SetDekSetting(L"opt3value", L"1");
+    bool free = false;
+    userState = [&] { return free && sounds.empty() ? 5 : 2; };
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(PumpUntil([&] { return !sounds.empty(); }, 1000ms));  // ten intervals
+    free = true;
+    EXPECT_TRUE(PumpUntil([&] { return !sounds.empty(); }));
+    PumpUntil([] { return false; }, 500ms);
+    EXPECT_EQ(sounds.size(), 1u);
+    EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), 1u);
+}

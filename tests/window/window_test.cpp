@@ -56,9 +56,10 @@ void AnsweringTest::TearDown() {
 bool ChangerWindowTest::Start(dek::RunMode mode) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // A "minute" of 100 ms; the change sound heard by the test.
+    // A "minute" of 100 ms; the change sound heard by the test; the user as the test says.
     const auto hear = [this](const std::wstring& waveFile) { sounds.push_back(waveFile); };
-    window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()), dek::MainWindowSeams{100, hear});
+    window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()),
+                                                dek::MainWindowSeams{100, hear, [this] { return userState(); }});
     const bool started = window_->Start(mode);
     g_main = Main();
     if (!g_destroyHook) g_destroyHook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeDestroy, nullptr, GetCurrentThreadId());
@@ -89,7 +90,9 @@ void ChangerWindowTest::Drop(const std::vector<std::wstring>& paths) {
 bool AnsweringTest::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
     return WaitFor([&] {
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // A batch at a time: timer ticks slower to handle than they come would never let the
+        // condition be asked.
+        for (int n = 0; n < 20 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
             if (msg.message == WM_QUIT) {  // left for Ended() to see
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 break;

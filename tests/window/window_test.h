@@ -66,6 +66,8 @@ protected:
     std::unique_ptr<dek::MainWindow> window_;
     // The change sounds played: each sound file, "" for the system's default sound.
     std::vector<std::wstring> sounds;
+    // What the shell says of the user (5: free, 2: busy with a full-screen program).
+    std::function<int()> userState = [] { return 5; };
 };
 
 }  // namespace dektest
