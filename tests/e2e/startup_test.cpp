@@ -2,32 +2,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
-#include "platform/handles.h"
 #include "tests/support/dek.h"
+#include "tests/support/running_program.h"
 
 using namespace dektest;
 
 class Startup : public DekTest {};
 
 // Runs the folder's Dek.exe to its end, answering its message box with OK: its exit code, none if
-// it outlives the deadline (it is then ended).
-static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring arguments) {
-    std::wstring commandLine = L"\"" + folder.Exe() + L"\" " + arguments;
-    STARTUPINFOW startup = {sizeof startup};
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(folder.Exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.Path().c_str(), &startup, &info)) {
-        return {};
-    }
-    const platform::UniqueKernelHandle process(info.hProcess), thread(info.hThread);
-    const bool ended = WaitFor([&] {
-        if (HWND box = FindWindowW(L"#32770", L"Dekorin")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
-    });
-    DWORD code = 0;
-    if (ended && GetExitCodeProcess(process.get(), &code)) return code;
-    TerminateProcess(process.get(), 99);
-    return {};
+// it outlives the deadline.
+static std::optional<DWORD> RunDek(const ProgramFolder& folder, std::wstring_view arguments) {
+    return RunningProgram(folder.Exe(), arguments).ExitCode();
 }
 
 // "-e" changes both once and ends; the list's missing record is created as at any start. An
