@@ -9,6 +9,7 @@
 #include "changer/core/settings_registry.h"
 #include "changer/desktop/desktop_changer.h"
 #include "changer/main_window.h"
+#include "platform/dll_search.h"
 #include "platform/files.h"
 
 namespace {
@@ -29,6 +30,7 @@ int RunOneShotChange(const dek::ProgramFolders& folders) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    platform::SearchDllsInSystemFolderOnly();
     const dek::ProgramFolders folders = dek::ProgramFolders::Beside(platform::ProgramFolder());
     const dek::RunMode mode = dek::ParseRunMode(dek::ArgumentsOf(GetCommandLineW()));
     if (mode == dek::RunMode::OneShot) return RunOneShotChange(folders);
