@@ -19,6 +19,7 @@
 #include "changer/desktop/change_timer.h"
 #include "changer/main_window_ids.h"
 #include "changer/tray/tray_icon.h"
+#include "platform/handles.h"
 #include "tests/support/program_folder.h"
 
 namespace dektest {
@@ -90,5 +91,28 @@ private:
 
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
+
+// A program started in its own process from its folder, ended with the test's scope whatever
+// happens: its windows are closed as the user would, and it is terminated past the deadline.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::wstring& exe, std::wstring_view arguments = {});
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    ~RunningProgram();
+
+    bool HasEnded() const { return WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT; }
+    // Waits for its end, answering its message boxes with OK: its exit code, none past the deadline.
+    std::optional<DWORD> ExitCode();
+    // Its top-level window of this class; null while it has none.
+    HWND Window(const wchar_t* className) const;
+
+private:
+    platform::UniqueKernelHandle process_;
+    DWORD id_ = 0;
+};
+
+// The top-level windows of this class, of every process.
+std::vector<HWND> TopLevelWindows(const wchar_t* className);
 
 }  // namespace dektest
