@@ -16,6 +16,7 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/shell.h"
+#include "platform/single_instance.h"
 #include "resources/resource_ids.h"
 
 namespace dek {
@@ -110,6 +111,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case TrayIcon::kCallbackMessage:
         OnTrayNotification(lParam);
+        return 0;
+    case platform::kComeForwardMessage:
+        CentreAndShow();
+        SetForegroundWindow(hwnd());
         return 0;
     case WM_DROPFILES:
         TakeDroppedFile(reinterpret_cast<HDROP>(wParam));

@@ -53,6 +53,7 @@ add_library(dek_platform STATIC
   platform/shell.cpp
   platform/shell_folders.cpp
   platform/shell_link.cpp
+  platform/single_instance.cpp
   platform/sound.cpp
   platform/window.cpp
 )

@@ -83,7 +83,7 @@ TEST_F(Startup, OneDekStaysResidentAndNoStartLoadsADllPlantedBesideIt) {
     ASSERT_TRUE(WaitFor([&] { return first.HasEnded() != second.HasEnded(); })) << "two resident Deks";
     EXPECT_EQ((first.HasEnded() ? first : second).ExitCode(), 0u);
     const HWND window = (first.HasEnded() ? second : first).Window(dek::kMainWindowClass);
-    EXPECT_TRUE(WaitFor([&] { return TrayIconPresent(window); }));
+    ASSERT_TRUE(WaitFor([&] { return TrayIconPresent(window); }));
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(RunDek(folder, L"-s"), 0u);
     EXPECT_FALSE(IsWindowVisible(window));

@@ -1,0 +1,39 @@
+#include "platform/single_instance.h"
+
+namespace platform {
+namespace {
+
+// Long enough for a copy that has just claimed the name to create its window on a busy machine.
+constexpr ULONGLONG kWindowWaitMs = 10000;
+constexpr DWORD kLookAgainMs = 50;
+
+}  // namespace
+
+SingleInstance::~SingleInstance() {
+    if (owned_) ReleaseMutex(mutex_.get());
+}
+
+bool SingleInstance::Claim(const wchar_t* name, const wchar_t* windowClass, bool comeForward) {
+    mutex_.reset(CreateMutexW(nullptr, FALSE, name));
+    // Nothing to share the name with: a second copy is better than none.
+    if (!mutex_) return true;
+    const ULONGLONG deadline = GetTickCount64() + kWindowWaitMs;
+    for (DWORD patience = 0;; patience = kLookAgainMs) {
+        // Abandoned: the copy that held it ended without letting go.
+        const DWORD waited = WaitForSingleObject(mutex_.get(), patience);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) return owned_ = true;
+        if (HWND window = FindWindowW(windowClass, nullptr)) {
+            if (comeForward) {
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                // This start came from the user, so it may hand the foreground on.
+                AllowSetForegroundWindow(process);
+                PostMessageW(window, kComeForwardMessage, 0, 0);
+            }
+            return false;
+        }
+        if (GetTickCount64() >= deadline) return false;
+    }
+}
+
+}  // namespace platform
