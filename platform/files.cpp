@@ -1,10 +1,9 @@
 #include "platform/files.h"
 
 #include <algorithm>
-#include <cwchar>
-#include <iterator>
 
 #include "platform/handles.h"
+#include "platform/temporary_name.h"
 
 namespace platform {
 
@@ -166,9 +165,7 @@ std::wstring TemporaryBeside(const std::wstring& target) {
     static unsigned counter = 0;
     const size_t slash = target.find_last_of(L"\\/");
     const std::wstring folder = slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash);
-    wchar_t name[40];
-    swprintf(name, std::size(name), L"~dek%lx-%x.tmp", GetCurrentProcessId(), ++counter);
-    return JoinPath(folder, name);
+    return JoinPath(folder, TemporaryFileName(GetCurrentProcessId(), ++counter));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "changer/core/settings.h"
 #include "changer/collection/display_record.h"
 #include "changer/dialogs/numeric_text.h"
+#include "platform/temporary_name.h"
 #include "shortcut_maker/shortcut_plan.h"
 
 #define CHECK(c) ((c) ? void() : (std::fprintf(stderr, "property failed: %s\n", #c), std::abort()))
@@ -88,6 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHECK(IsBitmapName(text) == text.ends_with(L"bmp") && (!IsBitmapName(text) || bitmap == text) && (DropKindOf(text) == DropKind::Ignored || text.size() >= 3));
     const WallRowParts row = ParseWallRow(WallRow(p, text));
     CHECK(row.fileName == text && row.position == (p == Center || p == Tile ? p : Stretch));
+    const uint32_t id = size >= 4 ? data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24 : 0;
+    CHECK(platform::IsTemporaryFileName(platform::TemporaryFileName(id, ~id)) && (!platform::IsTemporaryFileName(text) ||
+          (text.size() <= 25 && text.find_first_not_of(L"~dek0123456789abcdef-.tmp") == wstring::npos)));
 #elif defined(DEK_FUZZ_SHORTCUT_PLAN)
     using namespace dekset;
     const Destination to = DestinationOf(text);

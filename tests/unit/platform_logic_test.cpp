@@ -1,10 +1,12 @@
-// The platform's decisions without windows.h: picture sizes from file headers, twips, window places.
+// The platform's decisions without windows.h: picture sizes from file headers, temporary file
+// names, twips, window places.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
 
 #include "platform/picture_size.h"
+#include "platform/temporary_name.h"
 #include "platform/window_placement.h"
 
 using namespace platform;
@@ -42,6 +44,16 @@ TEST(PictureSize, FromTheHeadersOfBmpGifJpegAndPngAndNothingElse) {
     const std::tuple<uint32_t, uint32_t, bool> sizes[] = {{16384, 3906, true}, {8000, 8000, true}, {8001, 8000, false},
         {16385, 1, false}, {1, 16385, false}, {0, 5, false}, {5, 0, false}};
     for (const auto& [w, h, ok] : sizes) EXPECT_EQ(IsAcceptableSize({w, h}), ok) << w << "x" << h;
+}
+
+// Only names the writer makes count as its temporaries: a user's file is never taken for one.
+TEST(TemporaryFileName, IsTheWritersPatternAndNothingElse) {
+    EXPECT_EQ(TemporaryFileName(0x1a4, 0xffffffff), L"~dek1a4-ffffffff.tmp");
+    const std::pair<const wchar_t*, bool> names[] = {{L"~dek1a4-10.tmp", true}, {L"~dek0-0.tmp", true},
+        {L"~dek-1.tmp", false}, {L"~dek1-.tmp", false}, {L"~dek1.tmp", false}, {L"~dek1-2-3.tmp", false},
+        {L"~dek123456789-1.tmp", false}, {L"~dek1g-1.tmp", false}, {L"~DEK1-1.TMP", false}, {L"~dek1-1.tmp.bmp", false},
+        {L"a~dek1-1.tmp", false}, {L"~dek1-1.tm", false}};
+    for (const auto& [name, taken] : names) EXPECT_EQ(IsTemporaryFileName(name), taken) << name;
 }
 
 TEST(WindowPlacement, TwipsRoundToPixelsAndAWindowIsCentredThenKeptInTheWorkAreaTitleBarFirst) {
