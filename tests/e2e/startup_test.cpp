@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/temporary_name.h"
 #include "shortcut_maker/control_ids.h"
 #include "tests/support/dek.h"
 
@@ -51,7 +52,10 @@ TEST_F(Startup, TheOneShotRunChangesOnceAndABlockedStartEndsWithAFailure) {
     for (const wchar_t* wall : {L"\\w1.bmp", L"\\w2.bmp"}) WriteFile(folder.Wall() + wall, MakeBitmap(4, 4, [](int, int) { return 0; }));
     for (const wchar_t* saver : {L"\\s1.scr", L"\\s2.scr"}) WriteFile(folder.Saver() + saver, "saver");
     WriteFile(folder.Dat() + L"\\w2.bmp.dat", "1\r\n");
+    const std::wstring leftover = L"\\" + platform::TemporaryFileName(0x1f, 2);  // of a killed run: removed at the start
+    for (const std::wstring& in : {folder.Wall(), folder.Saver(), folder.Dat()}) WriteFile(in + leftover, "left", true);
     EXPECT_EQ(RunDek(folder, L"-e"), 0u);
+    for (const std::wstring& in : {folder.Wall(), folder.Saver(), folder.Dat()}) EXPECT_FALSE(Exists(in + leftover)) << in;
     EXPECT_EQ(DesktopValue(L"Wallpaper"), folder.Wall() + L"\\w2.bmp");  // never the first of two
     EXPECT_EQ(DesktopValue(L"TileWallpaper"), L"1");
     EXPECT_EQ(SystemIniScreenSaver(), platform::ShortPathOf(folder.Saver() + L"\\s2.scr"));

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/pictures.h"
+#include "platform/temporary_name.h"
 #include "tests/support/program_folder.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +45,15 @@ TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNam
     EXPECT_TRUE(ReadFile(folder / L"b.bmp") == ReadFile(folder.Exe()));
     EXPECT_EQ(ReadFile(longName), "MZ");
     EXPECT_EQ(platform::TempFolder().back(), L'\\');
+}
+
+// Process ids come round again: a killed run may have left hidden temporaries under the names
+// this process's next writes would take.
+TEST(Files, TemporariesOfAKilledRunNeverStopAWrite) {
+    dektest::ProgramFolder folder(L"temporaries", L"");
+    for (uint32_t n = 1; n <= 8; ++n) WriteFile(folder / platform::TemporaryFileName(GetCurrentProcessId(), n), "left", true);
+    EXPECT_EQ(platform::WriteWholeFile(folder / L"a.dat", "new"), ERROR_SUCCESS);
+    EXPECT_EQ(ReadFile(folder / L"a.dat"), "new");
 }
 
 // A 1 MiB disk mounted beside this program for the test run (as root only), filled up, then
