@@ -48,12 +48,19 @@ TEST(Files, ListsNormalFilesAlphabeticallyWithoutRegardToCaseAndFiltersByLongNam
 }
 
 // Process ids come round again: a killed run may have left hidden temporaries under the names
-// this process's next writes would take.
-TEST(Files, TemporariesOfAKilledRunNeverStopAWrite) {
+// this process's next writes would take. The cleanup removes them, but neither a temporary still
+// being written (as by another running Dek) nor one already shown for its move into place.
+TEST(Files, TemporariesOfAKilledRunNeverStopAWriteAndGoAtTheCleanupUnlikeLiveOnes) {
     dektest::ProgramFolder folder(L"temporaries", L"");
     for (uint32_t n = 1; n <= 8; ++n) WriteFile(folder / platform::TemporaryFileName(GetCurrentProcessId(), n), "left", true);
     EXPECT_EQ(platform::WriteWholeFile(folder / L"a.dat", "new"), ERROR_SUCCESS);
     EXPECT_EQ(ReadFile(folder / L"a.dat"), "new");
+    const std::wstring shown = platform::TemporaryFileName(1, 1);
+    WriteFile(folder / shown, "shown");
+    platform::ReplacingWriter writing(folder / L"b.dat");
+    platform::RemoveLeftTemporaries(folder.Path());
+    EXPECT_TRUE(writing.Write("b", 1) && writing.Commit() == ERROR_SUCCESS) << writing.Error();
+    EXPECT_EQ(dektest::FolderNames(folder.Path()), (std::vector<std::wstring>{L"a.dat", L"b.dat", shown}));
 }
 
 // A 1 MiB disk mounted beside this program for the test run (as root only), filled up, then
