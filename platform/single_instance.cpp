@@ -15,13 +15,20 @@ SingleInstance::~SingleInstance() {
 
 bool SingleInstance::Claim(const wchar_t* name, const wchar_t* windowClass, bool comeForward) {
     mutex_.reset(CreateMutexW(nullptr, FALSE, name));
-    // Nothing to share the name with: a second copy is better than none.
-    if (!mutex_) return true;
+    // Refused: a copy started elevated holds it; only its window can still be found. Failed
+    // otherwise: nothing to share the name with, and a second copy is better than none.
+    if (!mutex_ && GetLastError() != ERROR_ACCESS_DENIED) return true;
     const ULONGLONG deadline = GetTickCount64() + kWindowWaitMs;
     for (DWORD patience = 0;; patience = kLookAgainMs) {
-        // Abandoned: the copy that held it ended without letting go.
-        const DWORD waited = WaitForSingleObject(mutex_.get(), patience);
-        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) return owned_ = true;
+        if (!mutex_) {
+            Sleep(patience);
+        } else if (const DWORD waited = WaitForSingleObject(mutex_.get(), patience);
+                   waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+            // Abandoned: the copy that held it ended without letting go. A later start may run with less
+            // privilege than this copy (started elevated); its request is let through all the same.
+            ChangeWindowMessageFilter(kComeForwardMessage, MSGFLT_ADD);
+            return owned_ = true;
+        }
         if (HWND window = FindWindowW(windowClass, nullptr)) {
             if (comeForward) {
                 DWORD process = 0;
