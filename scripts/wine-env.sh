@@ -21,7 +21,7 @@ if [ "${DEK_DISPLAY:-}" != real ] || [ -z "${DISPLAY:-}" ]; then
   fi
 fi
 
-if [ ! -f "$WINEPREFIX/.dek-ready-4" ]; then
+if [ ! -f "$WINEPREFIX/.dek-ready-5" ]; then
   mkdir -p "$WINEPREFIX"
   if [ -f "$WINEPREFIX/system.reg" ]; then
     # An older prefix: its processes must start again to see the settings below.
@@ -42,12 +42,20 @@ if [ ! -f "$WINEPREFIX/.dek-ready-4" ]; then
   # Gothic" for Japanese; a substitute of a substitute is not followed, so name the IPA font.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS Shell Dlg' /d IPAPGothic /f >/dev/null 2>&1
+  # A winmm.dll or uxtheme.dll beside Dek.exe or DekSet.exe is preferred to the system's, as Windows
+  # searches the program's folder first for DLLs that are not known ones; Wine by default takes
+  # its own. The e2e tests plant such DLLs to show the programs never load them.
+  for program in Dek.exe DekSet.exe; do
+    for dll in winmm uxtheme; do
+      wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\DllOverrides" /v $dll /d native,builtin /f >/dev/null 2>&1
+    done
+  done
   # Wine's own fonts (Marlett draws the caption buttons). Wine lists the fonts once per server
   # and keeps the list while the server runs: the server must end before they show.
   "$(dirname "${BASH_SOURCE[0]}")/register-wine-fonts.sh" || echo "Going on without Wine's own fonts" >&2
   wineserver -w
   rm -f "$WINEPREFIX/.dek-desktop.pid" "$WINEPREFIX"/.dek-ready-*
-  touch "$WINEPREFIX/.dek-ready-4"
+  touch "$WINEPREFIX/.dek-ready-5"
 fi
 
 # Keep one server and the desktop process alive for the whole run, so that each program start

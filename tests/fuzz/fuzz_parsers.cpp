@@ -89,9 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHECK(IsBitmapName(text) == text.ends_with(L"bmp") && (!IsBitmapName(text) || bitmap == text) && (DropKindOf(text) == DropKind::Ignored || text.size() >= 3));
     const WallRowParts row = ParseWallRow(WallRow(p, text));
     CHECK(row.fileName == text && row.position == (p == Center || p == Tile ? p : Stretch));
-    const uint32_t id = size >= 4 ? data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24 : 0;
-    CHECK(platform::IsTemporaryFileName(platform::TemporaryFileName(id, ~id)) && (!platform::IsTemporaryFileName(text) ||
-          (text.size() <= 25 && text.find_first_not_of(L"~dek0123456789abcdef-.tmp") == wstring::npos)));
+    const uint32_t id = size >= 4 ? data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24 : 0;  // a temporary's name is known, and nothing else is
+    CHECK(platform::IsTemporaryFileName(platform::TemporaryFileName(id, ~id)) && (!platform::IsTemporaryFileName(text) || (text.size() <= 25 && text.find_first_not_of(L"~dek0123456789abcdef-.tmp") == wstring::npos)));
 #elif defined(DEK_FUZZ_SHORTCUT_PLAN)
     using namespace dekset;
     const Destination to = DestinationOf(text);

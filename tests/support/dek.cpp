@@ -21,23 +21,6 @@ bool IsClass(HWND window, const wchar_t* name) {
     return CompareStringOrdinal(ClassNameOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
 }
 
-// The top-level windows of a class (of any: null) and of a process (of any: 0).
-std::vector<HWND> TopLevelWindowsOf(const wchar_t* className, DWORD process) {
-    struct Search {
-        const wchar_t* className;
-        DWORD process;
-        std::vector<HWND> found;
-    } search{className, process, {}};
-    EnumWindows([](HWND window, LPARAM context) {
-        auto& s = *reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if ((!s.process || owner == s.process) && (!s.className || ClassNameOf(window) == s.className)) s.found.push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr const wchar_t* kDesktopValues[] = {L"Wallpaper", L"TileWallpaper", L"WallpaperStyle", L"SCRNSAVE.EXE",
                                              L"ScreenSaveActive"};
@@ -173,40 +156,30 @@ int SelectedPosition(HWND dialog) {
 }
 
 RunningProgram::RunningProgram(const std::wstring& exe, std::wstring_view arguments) {
-    std::wstring commandLine = L"\"" + exe + L"\" " + std::wstring(arguments);
-    const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+    std::wstring commandLine = L"\"" + exe + L"\" " + std::wstring(arguments), folder = exe.substr(0, exe.rfind(L'\\'));
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info)) return;
-    process_.reset(info.hProcess);
-    CloseHandle(info.hThread);
-    id_ = info.dwProcessId;
+    if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info)) {
+        process.reset(info.hProcess), CloseHandle(info.hThread), thread = info.dwThreadId;
+    }
 }
 
 RunningProgram::~RunningProgram() {
-    if (!process_) return;
-    const bool closed = WaitFor([&] {
-        for (HWND window : TopLevelWindowsOf(nullptr, id_)) PostMessageW(window, WM_CLOSE, 0, 0);
-        return HasEnded();
-    }, 5s);
-    if (!closed) TerminateProcess(process_.get(), 99);
-    WaitForSingleObject(process_.get(), 5000);
+    const auto close = [](HWND window, LPARAM) { return PostMessageW(window, WM_CLOSE, 0, 0); };
+    if (process && !WaitFor([&] { return EnumThreadWindows(thread, close, 0), HasEnded(); }, 5s)) TerminateProcess(process.get(), 99);
+    WaitForSingleObject(process.get(), 5000);
 }
 
 std::optional<DWORD> RunningProgram::ExitCode() {
-    const bool ended = WaitFor([&] {
-        if (HWND box = Window(L"#32770")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return HasEnded();
-    });
+    const auto ended = [&] { if (HWND box = FindWindowW(L"#32770", L"Dekorin")) PostMessageW(box, WM_COMMAND, IDOK, 0); return HasEnded(); };
     DWORD code = 0;
-    return ended && GetExitCodeProcess(process_.get(), &code) ? std::optional(code) : std::nullopt;
+    return WaitFor(ended) && GetExitCodeProcess(process.get(), &code) ? std::optional(code) : std::nullopt;
 }
 
-HWND RunningProgram::Window(const wchar_t* className) const {
-    const std::vector<HWND> found = TopLevelWindowsOf(className, id_);
-    return found.empty() ? nullptr : found.front();
+int WindowCount(const wchar_t* className) {
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)); ++count) {}
+    return count;
 }
-
-std::vector<HWND> TopLevelWindows(const wchar_t* className) { return TopLevelWindowsOf(className, 0); }
 
 }  // namespace dektest

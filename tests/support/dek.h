@@ -92,27 +92,17 @@ private:
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
 
-// A program started in its own process from its folder, ended with the test's scope whatever
-// happens: its windows are closed as the user would, and it is terminated past the deadline.
-class RunningProgram {
-public:
+int WindowCount(const wchar_t* className);
+
+// A program started from its folder in a process of its own, ended with the test's scope whatever
+// happens: closed as the user would close it, terminated past the deadline.
+struct RunningProgram {
     explicit RunningProgram(const std::wstring& exe, std::wstring_view arguments = {});
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram();
-
-    bool HasEnded() const { return WaitForSingleObject(process_.get(), 0) != WAIT_TIMEOUT; }
-    // Waits for its end, answering its message boxes with OK: its exit code, none past the deadline.
-    std::optional<DWORD> ExitCode();
-    // Its top-level window of this class; null while it has none.
-    HWND Window(const wchar_t* className) const;
-
-private:
-    platform::UniqueKernelHandle process_;
-    DWORD id_ = 0;
+    bool HasEnded() const { return WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT; }
+    std::optional<DWORD> ExitCode();  // once it has ended, Dek's boxes answered with OK; none past the deadline
+    platform::UniqueKernelHandle process;
+    DWORD thread = 0;  // the one that makes the programs' windows
 };
-
-// The top-level windows of this class, of every process.
-std::vector<HWND> TopLevelWindows(const wchar_t* className);
 
 }  // namespace dektest

@@ -2,11 +2,9 @@
 #include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
-    wchar_t marker[MAX_PATH + 8];
-    const DWORD length = reason == DLL_PROCESS_ATTACH ? GetModuleFileNameW(self, marker, MAX_PATH) : 0;
-    if (length == 0 || length >= MAX_PATH) return TRUE;
-    lstrcpyW(marker + length, L".loaded");
-    const HANDLE file = CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    wchar_t marker[MAX_PATH + 8];  // room for the suffix even after a path cut at MAX_PATH
+    if (reason == DLL_PROCESS_ATTACH && lstrcpyW(marker + GetModuleFileNameW(self, marker, MAX_PATH), L".loaded")) {
+        CloseHandle(CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
     return TRUE;
 }

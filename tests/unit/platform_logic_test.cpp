@@ -1,5 +1,4 @@
-// The platform's decisions without windows.h: picture sizes from file headers, temporary file
-// names, twips, window places.
+// The platform's decisions without windows.h: picture sizes from headers, temporary names, twips, window places.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,14 +45,9 @@ TEST(PictureSize, FromTheHeadersOfBmpGifJpegAndPngAndNothingElse) {
     for (const auto& [w, h, ok] : sizes) EXPECT_EQ(IsAcceptableSize({w, h}), ok) << w << "x" << h;
 }
 
-// Only names the writer makes count as its temporaries: a user's file is never taken for one.
+// Only names the writer makes count as its temporaries (tests/platform shows them taken): a user's file is never one.
 TEST(TemporaryFileName, IsTheWritersPatternAndNothingElse) {
-    EXPECT_EQ(TemporaryFileName(0x1a4, 0xffffffff), L"~dek1a4-ffffffff.tmp");
-    const std::pair<const wchar_t*, bool> names[] = {{L"~dek1a4-10.tmp", true}, {L"~dek0-0.tmp", true},
-        {L"~dek-1.tmp", false}, {L"~dek1-.tmp", false}, {L"~dek1.tmp", false}, {L"~dek1-2-3.tmp", false},
-        {L"~dek123456789-1.tmp", false}, {L"~dek1g-1.tmp", false}, {L"~DEK1-1.TMP", false}, {L"~dek1-1.tmp.bmp", false},
-        {L"a~dek1-1.tmp", false}, {L"~dek1-1.tm", false}};
-    for (const auto& [name, taken] : names) EXPECT_EQ(IsTemporaryFileName(name), taken) << name;
+    for (auto name : {L"~dek-1.tmp", L"~dek1-2-3.tmp", L"~dek123456789-1.tmp", L"~DEK1-1.TMP", L"~dek1g-1.tmp.bmp"}) EXPECT_FALSE(IsTemporaryFileName(name)) << name;
 }
 
 TEST(WindowPlacement, TwipsRoundToPixelsAndAWindowIsCentredThenKeptInTheWorkAreaTitleBarFirst) {
