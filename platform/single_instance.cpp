@@ -24,8 +24,8 @@ bool SingleInstance::Claim(const wchar_t* name, const wchar_t* windowClass, bool
             Sleep(patience);
         } else if (const DWORD waited = WaitForSingleObject(mutex_.get(), patience);
                    waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-            // Abandoned: the copy that held it ended without letting go. A later start may run with less
-            // privilege than this copy (started elevated); its request is let through all the same.
+            // Owned, also when abandoned by a copy that ended without letting go. A later start may run
+            // with less privilege than this copy (started elevated): its request is let through.
             ChangeWindowMessageFilter(kComeForwardMessage, MSGFLT_ADD);
             return owned_ = true;
         }
