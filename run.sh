@@ -3,6 +3,7 @@
 # build/demo (Dek by default; "./run.sh DekSet" for the shortcut maker). Other arguments pass
 # through: ./run.sh -s, ./run.sh -e. On a machine with a display the program opens there;
 # without one it runs in a private Xvfb screen, and a screenshot is saved to build/screenshot.png.
+# Whatever it starts for the program (a screen, a wineserver) ends when it returns.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/setup-deps.sh"
@@ -23,6 +24,8 @@ done
 export WINEPREFIX=$build/demo-wineprefix
 [ -n "${DISPLAY:-}" ] && export DEK_DISPLAY=real
 source "$root/scripts/wine-env.sh"
+# The screen and the server started here for the program end with this command.
+trap dek_end_what_was_started EXIT
 
 screenshot=$build/screenshot.png
 title=Dekorin; [ "$program" = DekSet ] && title="DEKショートカット作成"

@@ -23,6 +23,7 @@ echo "== Windows tests under Wine"
 DEK_FUZZ_JOBS=1 "$root/scripts/fuzz.sh" >"$build/fuzz-smoke.log" 2>&1 & fuzz_smoke=$!
 export WINEPREFIX=$build/win/wineprefix
 source "$root/scripts/wine-env.sh"
+trap dek_end_what_was_started EXIT
 # The test programs are asked for their tests under Wine, which can time out on a loaded machine:
 # every program must have listed some, or the run fails instead of quietly running fewer.
 listing=$(ctest --test-dir "$build/win" -N 2>&1) || status=1
@@ -32,7 +33,8 @@ done
 grep -E "Error|NOT_BUILT" <<<"$listing" && status=1
 # One prefix, one server: the Wine tests run one at a time.
 ctest --test-dir "$build/win" --output-on-failure --no-tests=error -j1 || status=1
-wineserver -k 2>/dev/null || true
+# The tests' server and screen end here (a developer's own stay); the fuzz smoke needs neither.
+dek_end_what_was_started
 
 echo "== fuzz smoke (run beside the Wine tests)"
 wait $fuzz_smoke || status=1

@@ -65,7 +65,7 @@ win() { winepath -w "$1"; }
 dek_key='HKCU\Software\VB and VBA Program Settings\DEK'
 wine reg delete "$dek_key" /f >/dev/null 2>&1 || true
 wine reg add "$dek_key\\setting" /v opt2value /d 0 /f >/dev/null
-trap 'wine reg delete "$dek_key" /f >/dev/null 2>&1 || true' EXIT
+trap 'wine reg delete "$dek_key" /f >/dev/null 2>&1 || true; dek_end_what_was_started' EXIT
 
 echo "Dek benchmark under $(wine --version), $(date '+%Y-%m-%d %H:%M %Z')"
 echo "commit $(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet HEAD || echo ' with uncommitted changes')"

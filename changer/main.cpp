@@ -8,7 +8,10 @@
 #include "changer/core/settings_registry.h"
 #include "changer/desktop/desktop_changer.h"
 #include "changer/main_window.h"
+#include "changer/main_window_ids.h"
+#include "platform/dll_search.h"
 #include "platform/files.h"
+#include "platform/single_instance.h"
 
 namespace {
 
@@ -27,9 +30,13 @@ int RunOneShotChange(const dek::ProgramFolders& folders) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    platform::SearchDllsInSystemFolderOnly();
     const dek::ProgramFolders folders = dek::ProgramFolders::Beside(platform::ProgramFolder());
     const dek::RunMode mode = dek::ParseRunMode(dek::ArgumentsOf(GetCommandLineW()));
     if (mode == dek::RunMode::OneShot) return RunOneShotChange(folders);
+    // One resident Dek per session: a later start brings it forward (a hidden start quietly ends).
+    platform::SingleInstance resident;
+    if (!resident.Claim(L"Local\\Dekorin.Dek", dek::kMainWindowClass, mode == dek::RunMode::Normal)) return 0;
 
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -7,6 +7,7 @@
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/shell.h"
+#include "platform/single_instance.h"
 #include "resources/resource_ids.h"
 
 namespace dek {
@@ -107,6 +108,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kFilesChangedMessage:
         OnFilesChanged();
+        return 0;
+    case platform::kComeForwardMessage:
+        CentreAndShow();
+        SetForegroundWindow(hwnd());
         return 0;
     case WM_DROPFILES:
         editor_.TakeDroppedFile(reinterpret_cast<HDROP>(wParam));

@@ -16,6 +16,9 @@ if(MINGW)
 endif()
 
 if(MSVC)
+  # The DLLs the programs import are resolved from the system folder only, as the programs
+  # themselves load every other DLL (platform/dll_search.h).
+  add_link_options(/DEPENDENTLOADFLAG:0x800)
   # Each program that has a manifest carries it in its resource script. The linker's own manifest
   # would clash with it (or, written in after linking, replace it), so the linker writes none.
   add_link_options(/MANIFEST:NO)
@@ -37,6 +40,7 @@ include(cmake/delay_load.cmake)
 add_library(dek_platform STATIC
   platform/com.cpp
   platform/common_dialogs.cpp
+  platform/dll_search.cpp
   platform/dpi.cpp
   platform/error_text.cpp
   platform/files.cpp
@@ -50,6 +54,7 @@ add_library(dek_platform STATIC
   platform/shell.cpp
   platform/shell_folders.cpp
   platform/shell_link.cpp
+  platform/single_instance.cpp
   platform/sound.cpp
   platform/window.cpp
 )

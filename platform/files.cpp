@@ -1,10 +1,9 @@
 #include "platform/files.h"
 
 #include <algorithm>
-#include <cwchar>
-#include <iterator>
 
 #include "platform/handles.h"
+#include "platform/temporary_name.h"
 
 namespace platform {
 
@@ -173,20 +172,31 @@ std::wstring TemporaryBeside(const std::wstring& target) {
     static unsigned counter = 0;
     const size_t slash = target.find_last_of(L"\\/");
     const std::wstring folder = slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash);
-    wchar_t name[40];
-    swprintf(name, std::size(name), L"~dek%lx-%x.tmp", GetCurrentProcessId(), ++counter);
-    return JoinPath(folder, name);
+    return JoinPath(folder, TemporaryFileName(GetCurrentProcessId(), ++counter));
 }
+
+// A writer passes over names taken by temporaries of a killed run whose process id has come round
+// again; that many taken names would be no leftovers but a fault of their own.
+constexpr int kTemporaryNameTries = 1000;
 
 }  // namespace
 
-ReplacingWriter::ReplacingWriter(std::wstring target) : target_(std::move(target)), temporary_(TemporaryBeside(target_)) {
-    file_.reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
-    if (!file_) Fail(GetLastError());
+ReplacingWriter::ReplacingWriter(std::wstring target) : target_(std::move(target)) {
+    // Opened without sharing until it is moved into place: see RemoveLeftTemporaries.
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int tries = 0; tries < kTemporaryNameTries && error == ERROR_FILE_EXISTS; ++tries) {
+        temporary_ = TemporaryBeside(target_);
+        file_.reset(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+        error = file_ ? ERROR_SUCCESS : GetLastError();
+    }
+    if (!file_) {
+        temporary_.clear();
+        Fail(error);
+    }
 }
 
 ReplacingWriter::~ReplacingWriter() {
-    if (!committed_) {
+    if (!committed_ && !temporary_.empty()) {
         file_.reset();
         DeleteFileW(temporary_.c_str());
     }
@@ -213,14 +223,39 @@ bool ReplacingWriter::Write(const void* bytes, size_t size) {
 
 DWORD ReplacingWriter::Commit() {
     if (error_ != ERROR_SUCCESS) return error_;
-    // Closing hands over what the system still holds; a full disk may only show here.
-    if (!CloseHandle(file_.release()) || !SetFileAttributesW(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL) ||
+    // Shown before it is closed, so that RemoveLeftTemporaries never takes it for a leftover; closing
+    // hands over what the system still holds, and a full disk may only show there.
+    FILE_BASIC_INFO shown = {};
+    shown.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(file_.get(), FileBasicInfo, &shown, sizeof shown) || !CloseHandle(file_.release()) ||
         !MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Fail(GetLastError());
         return error_;
     }
     committed_ = true;
     return ERROR_SUCCESS;
+}
+
+// A leftover is hidden (a temporary is shown just before it is closed for good) and can be opened
+// without sharing (a writer holds its temporary so until then). Opening it so first leaves no moment
+// in which a writer could take it back.
+void RemoveLeftTemporaries(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    UniqueFind find(FindFirstFileExW(JoinPath(folder, L"~dek*.tmp").c_str(), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0));
+    if (!find) return;
+    do {
+        if (!IsTemporaryFileName(found.cFileName)) continue;
+        UniqueFile file(CreateFileW(JoinPath(folder, found.cFileName).c_str(), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+        FILE_BASIC_INFO info;
+        if (!file || !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &info, sizeof info) ||
+            (info.FileAttributes & FILE_ATTRIBUTE_HIDDEN) == 0) {
+            continue;
+        }
+        FILE_DISPOSITION_INFO removal = {TRUE};
+        SetFileInformationByHandle(file.get(), FileDispositionInfo, &removal, sizeof removal);
+    } while (FindNextFileW(find.get(), &found));
 }
 
 DWORD WriteWholeFile(const std::wstring& path, std::string_view bytes) {

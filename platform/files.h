@@ -52,7 +52,8 @@ std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit);
 
 // Writes a new content for a file beside it, in a hidden temporary file of the same folder, and
 // moves it into place only once it is complete: a failure at any point leaves what was at the
-// path whole. An uncommitted temporary is removed when the writer goes.
+// path whole. An uncommitted temporary is removed when the writer goes; one that a killed program
+// left is removed by RemoveLeftTemporaries, and its name never stops a later write.
 class ReplacingWriter {
 public:
     explicit ReplacingWriter(std::wstring target);
@@ -74,6 +75,10 @@ private:
     DWORD error_ = ERROR_SUCCESS;
     bool committed_ = false;
 };
+
+// Removes the temporaries that writers of killed runs left in a folder. One still being written
+// (by another running copy of the program) stays.
+void RemoveLeftTemporaries(const std::wstring& folder);
 
 DWORD WriteWholeFile(const std::wstring& path, std::string_view bytes);
 // Copies a file over `to` through a ReplacingWriter. The copy is a normal file, whatever the

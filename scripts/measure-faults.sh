@@ -115,6 +115,7 @@ run_suite() {
   (
     export WINEPREFIX=$prefix
     source "$root/scripts/wine-env.sh"
+    trap dek_end_what_was_started EXIT
     ctest --test-dir "$build/win" -j1 --stop-on-failure --output-on-failure
   ) || return 1
 }

@@ -34,7 +34,8 @@ export WINEPREFIX=$build/screenshots/wineprefix
 unset DEK_DISPLAY
 export DEK_DESKTOP_SIZE=$size DEK_XVFB_SCREEN=$((width > 1280 ? width : 1280))x$((height > 1024 ? height : 1024))
 source "$root/scripts/wine-env.sh"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# The prefix is the script's own, its server ended whoever started it; the screen only if started here.
+trap 'wineserver -k 2>/dev/null || true; dek_end_what_was_started' EXIT
 screen=$(xdpyinfo -display "$DISPLAY" | awk '/dimensions:/ {print $2}')
 if [ "${screen%x*}" -lt "$width" ] || [ "${screen#*x}" -lt "$height" ]; then
   echo "The screen of display $DISPLAY is $screen, smaller than the desktop $size:" \

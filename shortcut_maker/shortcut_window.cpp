@@ -7,6 +7,7 @@
 #include "platform/handles.h"
 #include "platform/message_box.h"
 #include "platform/shell_folders.h"
+#include "platform/single_instance.h"
 #include "resources/resource_ids.h"
 #include "shortcut_maker/control_ids.h"
 #include "shortcut_maker/make_shortcut.h"
@@ -93,6 +94,10 @@ LRESULT ShortcutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case platform::kComeForwardMessage:
+        ShowWindow(hwnd(), SW_RESTORE);
+        SetForegroundWindow(hwnd());
         return 0;
     default:
         return Default(message, wParam, lParam);

@@ -13,6 +13,7 @@ bool PrepareCollectionFolders(const ProgramFolders& folders) {
         std::wstring problem;
         switch (platform::LookUpEntry(*folder)) {
         case platform::EntryKind::Folder:
+            platform::RemoveLeftTemporaries(*folder);
             continue;
         case platform::EntryKind::File:
             problem = L"フォルダの場所にファイルがあるため、起動できません。\r\n" + *folder;

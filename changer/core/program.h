@@ -20,10 +20,10 @@ struct ProgramFolders {
     }
 };
 
-// Creates each collection folder that is missing, in the order dat, Wall, Saver, and leaves
-// existing ones untouched. A plain file where a folder belongs, or a folder that cannot be
-// created, is reported in one message box naming the path; the result is then false and nothing
-// more is created.
+// Creates each collection folder that is missing, in the order dat, Wall, Saver, and removes from
+// existing ones the temporaries a killed run left (platform::RemoveLeftTemporaries). A plain file
+// where a folder belongs, or a folder that cannot be created, is reported in one message box naming
+// the path; the result is then false and nothing more is created.
 bool PrepareCollectionFolders(const ProgramFolders& folders);
 
 }  // namespace dek

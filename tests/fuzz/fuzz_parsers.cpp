@@ -15,6 +15,7 @@
 #include "changer/dialogs/numeric_text.h"
 #include "platform/photo_orientation.h"
 #include "platform/pixel_rows.h"
+#include "platform/temporary_name.h"
 #include "shortcut_maker/shortcut_plan.h"
 
 #define CHECK(c) ((c) ? void() : (std::fprintf(stderr, "property failed: %s\n", #c), std::abort()))
@@ -92,6 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHECK(IsBitmapName(text) == text.ends_with(L"bmp") && (DropKindOf(text, {}) == DropKind::Ignored || text.size() >= 3));
     const wstring row = WallRow(p, text);  // the marker of the position shown, then the name
     CHECK(row.substr(2) == text && (row[0] == kStretchMarker) == (p == Stretch || p < Center || p > Fill));
+    const uint32_t id = size >= 4 ? data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24 : 0;  // a temporary's name is known, and nothing else is
+    CHECK(platform::IsTemporaryFileName(platform::TemporaryFileName(id, ~id)) && (!platform::IsTemporaryFileName(text) || (text.size() <= 25 && text.find_first_not_of(L"~dek0123456789abcdef-.tmp") == wstring::npos)));
 #elif defined(DEK_FUZZ_PICTURE_HEADERS)
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const platform::ReadAt read = [&](uint64_t at, size_t n) { return bytes.substr(std::min<uint64_t>(at, size), n); };

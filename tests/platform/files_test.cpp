@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/pictures.h"
+#include "platform/temporary_name.h"
 #include "tests/support/program_folder.h"
 
 namespace fs = std::filesystem;
@@ -18,9 +19,8 @@ TEST(Files, ListsNormalFilesInTheUsersOrder) {
     dektest::ProgramFolder folder{L"files", L"platform_tests.exe"};
     for (const wchar_t* name : {L"b.bmp", L"A.bmp", L"c.BMP", L"a2.jpg", L"壁紙.bmp", L"_x.bmp", L"hidden.bmp",
                                 L"system.bmp", L"night.scr", L"DAY.SCR", L"long name.scr", L"notes.scrx"}) {
-        WriteFile(folder / name, "x");
+        WriteFile(folder / name, "x", name == std::wstring_view(L"hidden.bmp"));
     }
-    SetFileAttributesW((folder / L"hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((folder / L"system.bmp").c_str(), FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(platform::CreateFolder(folder / L"folder.bmp"));
     EXPECT_EQ(platform::ListFiles(folder.Path()), (std::vector<std::wstring>{L"_x.bmp", L"A.bmp", L"a2.jpg", L"b.bmp",
@@ -44,6 +44,18 @@ TEST(Files, ListsNormalFilesInTheUsersOrder) {
     EXPECT_TRUE(ReadFile(folder / L"b.bmp") == ReadFile(folder.Exe()));
     EXPECT_EQ(ReadFile(longName), "MZ");
     EXPECT_EQ(platform::TempFolder().back(), L'\\');
+}
+
+// A killed run of the same process id (ids come round again) left the next temporary names taken. The
+// cleanup removes such leftovers, but neither one being written (by another Dek) nor one shown for its move.
+TEST(Files, TemporariesOfAKilledRunNeverStopAWriteAndGoAtTheCleanupUnlikeLiveOnes) {
+    dektest::ProgramFolder folder(L"temporaries", L"");
+    for (uint32_t n = 1; n <= 8; ++n) WriteFile(folder / platform::TemporaryFileName(GetCurrentProcessId(), n), "left", true);
+    WriteFile(folder / L"~dek1-1.tmp", "shown");
+    platform::ReplacingWriter writing(folder / L"b.dat");
+    platform::RemoveLeftTemporaries(folder.Path());
+    EXPECT_TRUE(writing.Write("b", 1) && writing.Commit() == ERROR_SUCCESS) << writing.Error();
+    EXPECT_EQ(dektest::FolderNames(folder.Path()), (std::vector<std::wstring>{L"b.dat", L"~dek1-1.tmp"}));
 }
 
 // A 1 MiB disk mounted beside this program for the test run (as root only), filled up, then

@@ -162,6 +162,33 @@ int SelectedPosition(HWND dialog) {
     return -1;
 }
 
+RunningProgram::RunningProgram(const std::wstring& exe, std::wstring_view arguments) {
+    std::wstring commandLine = L"\"" + exe + L"\" " + std::wstring(arguments), folder = exe.substr(0, exe.rfind(L'\\'));
+    STARTUPINFOW startup = {sizeof startup};
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info)) {
+        process.reset(info.hProcess), CloseHandle(info.hThread), thread = info.dwThreadId;
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    const auto close = [](HWND window, LPARAM) { return PostMessageW(window, WM_CLOSE, 0, 0); };
+    if (process && !WaitFor([&] { return EnumThreadWindows(thread, close, 0), HasEnded(); }, 5s)) TerminateProcess(process.get(), 99);
+    WaitForSingleObject(process.get(), 5000);
+}
+
+std::optional<DWORD> RunningProgram::ExitCode() {
+    const auto ended = [&] { if (HWND box = FindWindowW(L"#32770", L"Dekorin")) PostMessageW(box, WM_COMMAND, IDOK, 0); return HasEnded(); };
+    DWORD code = 0;
+    return WaitFor(ended) && GetExitCodeProcess(process.get(), &code) ? std::optional(code) : std::nullopt;
+}
+
+int WindowCount(const wchar_t* className) {
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)); ++count) {}
+    return count;
+}
+
 }  // namespace dektest
 
 namespace dektest {

@@ -19,6 +19,7 @@
 #include "changer/desktop/change_timer.h"
 #include "changer/main_window_ids.h"
 #include "changer/tray/tray_icon.h"
+#include "platform/handles.h"
 #include "tests/support/program_folder.h"
 
 namespace dektest {
@@ -100,5 +101,18 @@ void ExpectSnapshot(const std::wstring& actual, std::wstring_view name);
 
 // The position whose option is selected in the position dialog (-1: none).
 int SelectedPosition(HWND dialog);
+
+int WindowCount(const wchar_t* className);
+
+// A program started from its folder in a process of its own, ended with the test's scope whatever
+// happens: closed as the user would close it, terminated past the deadline.
+struct RunningProgram {
+    explicit RunningProgram(const std::wstring& exe, std::wstring_view arguments = {});
+    ~RunningProgram();
+    bool HasEnded() const { return WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT; }
+    std::optional<DWORD> ExitCode();  // once it has ended, Dek's boxes answered with OK; none past the deadline
+    platform::UniqueKernelHandle process;
+    DWORD thread = 0;  // the one that makes the programs' windows
+};
 
 }  // namespace dektest

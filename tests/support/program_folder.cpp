@@ -28,10 +28,10 @@ ProgramFolder::~ProgramFolder() {
     fs::remove_all(path_, ignored);
 }
 
-void WriteFile(const std::wstring& path, std::string_view bytes) {
+void WriteFile(const std::wstring& path, std::string_view bytes, bool hidden) {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(fs::path(path), std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (hidden) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
 std::string ReadFile(const std::wstring& path) {

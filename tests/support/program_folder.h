@@ -35,8 +35,8 @@ private:
     std::wstring program_;
 };
 
-// Creates the folder (and its parents) and writes a file.
-void WriteFile(const std::wstring& path, std::string_view bytes);
+// Creates the folder (and its parents) and writes a file, hidden if asked.
+void WriteFile(const std::wstring& path, std::string_view bytes, bool hidden = false);
 std::string ReadFile(const std::wstring& path);
 bool Exists(const std::wstring& path);
 // The names in a folder, sorted.

@@ -1,5 +1,6 @@
 // The platform's decisions without windows.h: picture sizes and orientations from file headers,
-// the kinds of picture taken, pixels laid over a colour and turned upright, twips, window places.
+// the kinds of picture taken, pixels laid over a colour and turned upright, temporary names, twips,
+// window places.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "platform/picture_extensions.h"
 #include "platform/picture_size.h"
 #include "platform/pixel_rows.h"
+#include "platform/temporary_name.h"
 #include "platform/window_placement.h"
 
 using namespace platform;
@@ -104,6 +106,11 @@ TEST(PictureExtensions, TakesOurKindsInOurOrder) {
     const std::vector<std::wstring> taken = TakenPictureExtensions(lists);
     EXPECT_EQ(PictureFilterPattern(taken), L"*.bmp;*.gif;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.tif;*.tiff;*.webp;*.heic;*.heif;*.hif;*.avif");
     EXPECT_EQ(PictureKindNames(taken), L"BMP、GIF、JPEG、PNG、TIFF、WebP、HEIF、AVIF");
+}
+
+// Only names the writer makes count as its temporaries (tests/platform shows them taken): a user's file is never one.
+TEST(TemporaryFileName, IsTheWritersPatternAndNothingElse) {
+    for (auto name : {L"~dek-1.tmp", L"~dek1-2-3.tmp", L"~dek123456789-1.tmp", L"~DEK1-1.TMP", L"~dek1g-1.tmp.bmp"}) EXPECT_FALSE(IsTemporaryFileName(name)) << name;
 }
 
 TEST(WindowPlacement, WindowsAreCentredWithTheTitleBarInReach) {
