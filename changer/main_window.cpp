@@ -51,7 +51,7 @@ MainWindow::MainWindow(const ProgramFolders& folders, MainWindowSeams seams)
       lists_(*this, {WallpaperList, DeleteWallpaperButton, {PreviewWallpaperButton, ApplyWallpaperButton}},
              {ScreenSaverList, DeleteScreenSaverButton, {PreviewScreenSaverButton, ApplyScreenSaverButton}}),
       editor_(collection_, lists_, settings_, *this),
-      changer_(collection_, settings_, seams_.playSound),
+      changer_(collection_, settings_, seams_.playSound, seams_.monitors),
       settingsDialog_(settings_, timer_, *this, folders.program) {}
 
 // Destroyed here, while the whole object still answers its messages.
@@ -112,6 +112,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case platform::kComeForwardMessage:
         CentreAndShow();
         SetForegroundWindow(hwnd());
+        return 0;
+    case WM_DISPLAYCHANGE:
+        ReportOnce(changer_.OnDisplayChange());
         return 0;
     case WM_DROPFILES:
         editor_.TakeDroppedFile(reinterpret_cast<HDROP>(wParam));
@@ -200,6 +203,10 @@ void MainWindow::ChangeAtRandom(TrayMenuItem which) {
     const std::wstring problem = which == TrayMenuChangeWallpaper     ? changer_.ChangeWallpaperAtRandom(show)
                                  : which == TrayMenuChangeScreenSaver ? changer_.ChangeScreenSaverAtRandom(show)
                                                                       : changer_.ChangeAtRandom(show);
+    ReportOnce(problem);
+}
+
+void MainWindow::ReportOnce(const std::wstring& problem) {
     if (!problem.empty() && !std::exchange(randomChangeFailed_, true)) Report(problem);
 }
 

@@ -25,12 +25,13 @@
 
 namespace dek {
 
-// What a test replaces: the length of the change timer's minute, the change sound's player, and
-// the shell's word on whether the user is busy.
+// What a test replaces: the length of the change timer's minute, the change sound's player, the
+// shell's word on whether the user is busy, and the monitors.
 struct MainWindowSeams {
     UINT minuteMilliseconds = 60000;
     SoundPlayer playSound = PlayWithSystem;
     std::function<int()> userState = platform::UserNotificationState;
+    DesktopChanger::Monitors monitors = platform::DisplayMonitors;
 };
 
 class MainWindow final : public platform::Window {
@@ -53,6 +54,7 @@ private:
     void OnFilesChanged();
     void ChangeAtRandom(TrayMenuItem which);
     void Report(const std::wstring& problem);
+    void ReportOnce(const std::wstring& problem);
     void Unload();
 
     // The notification area.

@@ -41,6 +41,7 @@ add_library(dek_platform STATIC
   platform/com.cpp
   platform/common_dialogs.cpp
   platform/dll_search.cpp
+  platform/display_monitors.cpp
   platform/dpi.cpp
   platform/error_text.cpp
   platform/files.cpp
@@ -75,6 +76,7 @@ add_library(dek_changer STATIC
   changer/desktop/change_sound.cpp
   changer/desktop/change_timer.cpp
   changer/desktop/desktop_changer.cpp
+  changer/desktop/monitor_wallpapers.cpp
   changer/dialogs/settings_dialog.cpp
   changer/tray/tray_icon.cpp
 )

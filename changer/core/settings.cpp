@@ -46,6 +46,7 @@ Settings LoadSettings(const SettingsStore& store, std::wstring_view programFolde
     s.SoundFile = ReadText(store, L"wavdir", L"");
     s.WallDefaultDir = ReadText(store, L"defdir", programFolder);
     s.SaverDefaultDir = ReadText(store, L"defdir2", programFolder);
+    s.WallpaperPerMonitor = ReadNumber(store, L"eachmonitor", 0);
     return s;
 }
 
@@ -57,6 +58,7 @@ void SaveSettings(SettingsStore& store, const Settings& s) {
     store.Write(L"wavdir", s.SoundFile);
     store.Write(L"defdir", s.WallDefaultDir);
     store.Write(L"defdir2", s.SaverDefaultDir);
+    store.Write(L"eachmonitor", std::to_wstring(s.WallpaperPerMonitor));
 }
 
 }  // namespace dek

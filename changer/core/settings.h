@@ -1,4 +1,4 @@
-// The seven user settings of the changer, their defaults, and how they are read from and written
+// The user settings of the changer, their defaults, and how they are read from and written
 // to a store of texts (the registry in the program; a map in tests).
 #pragma once
 
@@ -17,6 +17,7 @@ struct Settings {
     std::wstring SoundFile;        // "wavdir"
     std::wstring WallDefaultDir;   // "defdir": where the wallpaper Add dialog opens
     std::wstring SaverDefaultDir;  // "defdir2": where the screen-saver Add dialog opens
+    int16_t WallpaperPerMonitor = 0;  // "eachmonitor": 1 = random changes give each monitor its own
 
     // The change timer runs exactly when timed changes are on and have an interval.
     bool TimerEnabled() const { return ChangeOnInterval == 1 && ChangeInterval != 0; }
@@ -40,7 +41,7 @@ std::optional<int16_t> ParseSettingNumber(std::wstring_view text);
 // the program folder of this run, which is never stored.
 Settings LoadSettings(const SettingsStore& store, std::wstring_view programFolder);
 
-// Writes all seven values, changed or not, numbers as plain decimal text.
+// Writes every value, changed or not, numbers as plain decimal text.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 }  // namespace dek

@@ -3,13 +3,19 @@
 #include <chrono>
 
 #include "changer/desktop/apply.h"
+#include "changer/collection/monitor_picks.h"
+#include "changer/collection/random_pick.h"
+#include "changer/desktop/monitor_wallpapers.h"
+
+#include <algorithm>
 
 namespace dek {
 
-DesktopChanger::DesktopChanger(Collection& collection, const Settings& settings, SoundPlayer player)
+DesktopChanger::DesktopChanger(Collection& collection, const Settings& settings, SoundPlayer player, Monitors monitors)
     : collection_(collection),
       settings_(settings),
       player_(std::move(player)),
+      monitors_(std::move(monitors)),
       random_(static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
 // r in [0, 1).
@@ -25,7 +31,51 @@ std::wstring DesktopChanger::ChangeAtRandom(const Picked& picked) {
     return wallpaper.empty() || screenSaver.empty() ? wallpaper + screenSaver : wallpaper + L"\r\n\r\n" + screenSaver;
 }
 
-std::wstring DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) { return ChangeAtRandom(ShelfKind::Wallpapers, picked); }
+std::vector<platform::Monitor> DesktopChanger::MonitorsInOrder() const {
+    return settings_.WallpaperPerMonitor == 1 ? platform::InLayoutOrder(monitors_()) : std::vector<platform::Monitor>();
+}
+
+std::wstring DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) {
+    const std::vector<platform::Monitor> monitors = MonitorsInOrder();
+    if (monitors.size() > 1) return ChangeEachMonitorAtRandom(monitors, picked);
+    monitorPicks_.clear();
+    return ChangeAtRandom(ShelfKind::Wallpapers, picked);
+}
+
+std::wstring DesktopChanger::ChangeEachMonitorAtRandom(const std::vector<platform::Monitor>& monitors, const Picked& picked) {
+    Shelf& shelf = collection_.Wallpapers();
+    const int count = static_cast<int>(shelf.Items().size());
+    if (count == 0) return {};
+    monitorPicks_.resize(monitors.size());
+    const std::vector<int> places = PickPerMonitor(count, monitorPicks_, [this] { return Draw(); });
+    std::vector<std::wstring> names;
+    for (size_t i = 0; i < places.size(); ++i) {
+        monitorPicks_[i] = places[i];
+        names.push_back(shelf.Items()[static_cast<size_t>(places[i])].name);
+        if (monitors[i].primary) shelf.Select(names.back());
+    }
+    if (picked) picked();
+    return ApplyMonitorWallpapers(collection_.Folders(), monitors, names);
+}
+
+std::wstring DesktopChanger::OnDisplayChange() {
+    const std::vector<platform::Monitor> monitors = MonitorsInOrder();
+    const std::vector<ShelfItem>& items = collection_.Wallpapers().Items();
+    if (monitorPicks_.empty() || monitors.size() < 2 || items.empty()) return {};
+    const size_t kept = std::min(monitors.size(), monitorPicks_.size());
+    monitorPicks_.resize(monitors.size());
+    std::vector<std::wstring> names;
+    for (size_t i = 0; i < monitorPicks_.size(); ++i) {
+        // A wallpaper gone meanwhile, or a new monitor: one not shown on another, while there are enough.
+        if (i >= kept || static_cast<size_t>(*monitorPicks_[i]) >= items.size()) {
+            monitorPicks_[i] = DrawPlace(static_cast<int>(items.size()), [&](int place) {
+                return items.size() < monitorPicks_.size() || std::find(monitorPicks_.begin(), monitorPicks_.begin() + static_cast<std::ptrdiff_t>(i), place) == monitorPicks_.begin() + static_cast<std::ptrdiff_t>(i);
+            }, [this] { return Draw(); });
+        }
+        names.push_back(items[static_cast<size_t>(*monitorPicks_[i])].name);
+    }
+    return ApplyMonitorWallpapers(collection_.Folders(), monitors, names);
+}
 
 std::wstring DesktopChanger::ChangeScreenSaverAtRandom(const Picked& picked) {
     return ChangeAtRandom(ShelfKind::ScreenSavers, picked);

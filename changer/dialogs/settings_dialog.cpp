@@ -15,7 +15,7 @@ using platform::ControlKind;
 using platform::ControlSpec;
 
 constexpr int kClientWidth = 4575;
-constexpr int kClientHeight = 5295;
+constexpr int kClientHeight = 5595;
 
 // Top to bottom; table order is keyboard order, and each frame comes before what it holds.
 const ControlSpec kLayout[] = {
@@ -41,6 +41,8 @@ const ControlSpec kLayout[] = {
     {SoundFileBox, ControlKind::Edit, L"", 120, 4230, 3855, 285},
     {BrowseSoundFileButton, ControlKind::Button, L"...", 4080, 4230, 375, 285},
     {SettingsOkButton, ControlKind::Button, L"OK", 3360, 4740, 1095, 375},
+    // Came later: below everything that was there.
+    {WallpaperPerMonitorCheck, ControlKind::CheckBox, L"モニターごとに別の壁紙", 120, 5235, 4335, 240},
 };
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -88,6 +90,7 @@ void SettingsDialog::Fill() {
     SetChecked(ChangeAtStartupCheck, s.ChangeAtStartup == 1);
     SetChecked(ChangeOnIntervalCheck, s.ChangeOnInterval == 1);
     SetChecked(PlaySoundCheck, s.SoundEnabled());
+    SetChecked(WallpaperPerMonitorCheck, s.WallpaperPerMonitor == 1);
     OnTimedChangeClicked();
 
     SetText(IntervalBox, std::to_wstring(s.ChangeInterval));
@@ -226,6 +229,7 @@ void SettingsDialog::Confirm() {
     s.ChangeAtStartup = CheckValue(IsChecked(ChangeAtStartupCheck));
     s.ChangeOnInterval = CheckValue(IsChecked(ChangeOnIntervalCheck));
     s.PlaySound = CheckValue(IsChecked(PlaySoundCheck));
+    s.WallpaperPerMonitor = CheckValue(IsChecked(WallpaperPerMonitorCheck));
     if (interval) s.ChangeInterval = *interval;
     s.SoundFile = Text(SoundFileBox);
     s.WallDefaultDir = Text(WallpaperFolderBox);

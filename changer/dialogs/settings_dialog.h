@@ -1,4 +1,4 @@
-// "詳細設定", the detailed-settings dialog: the seven settings, and the system screen saver's wait
+// "詳細設定", the detailed-settings dialog: the settings, and the system screen saver's wait
 // time and active state. Not modal; there is at most one, it may outlive the main window, and OK
 // (or Enter) is the only way out that applies anything.
 #pragma once

@@ -30,6 +30,7 @@ enum SettingsDialogControl : int {
     SoundFileBox,
     BrowseSoundFileButton,
     SettingsOkButton,
+    WallpaperPerMonitorCheck,  // "モニターごとに別の壁紙"
 };
 
 }  // namespace dek

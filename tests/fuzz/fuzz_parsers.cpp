@@ -57,15 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #elif defined(DEK_FUZZ_SETTINGS)
     const auto number = ParseSettingNumber(text);
     CHECK(!number || (ParseSettingNumber(std::to_wstring(*number)) == number && LeadingValue(text) == *number));
-    const wchar_t* keys[] = {L"opt1value", L"opt2value", L"opt3value", L"changeinterval", L"wavdir", L"defdir", L"defdir2"};
+    const wchar_t* keys[] = {L"opt1value", L"opt2value", L"opt3value", L"changeinterval", L"eachmonitor", L"wavdir", L"defdir", L"defdir2"};
     MapStore in, out, again;
-    wstring values[7];
+    wstring values[8];
     size_t key = 0;  // the texts separated by "\n" are the values of the first keys in turn
-    for (wchar_t c : text) c != L'\n' ? void(values[key] += c) : void(key += key < 6);
+    for (wchar_t c : text) c != L'\n' ? void(values[key] += c) : void(key += key < 7);
     for (size_t i = 0; i <= key; ++i) in.values[keys[i]] = values[i];
     SaveSettings(out, LoadSettings(in, L"C:\\Dek"));
     for (size_t i = 0; i <= key; ++i)  // stored texts and numbers that parse are what is loaded
-        CHECK(i >= 4 ? out.values[keys[i]] == values[i] : !ParseSettingNumber(values[i]) || out.values[keys[i]] == std::to_wstring(*ParseSettingNumber(values[i])));
+        CHECK(i >= 5 ? out.values[keys[i]] == values[i] : !ParseSettingNumber(values[i]) || out.values[keys[i]] == std::to_wstring(*ParseSettingNumber(values[i])));
     SaveSettings(again, LoadSettings(out, L"D:\\"));
     CHECK(again.values == out.values);  // whatever is saved loads back unchanged
 #elif defined(DEK_FUZZ_NUMERIC_TEXT)

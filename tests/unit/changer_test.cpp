@@ -44,7 +44,7 @@ struct MapStore : SettingsStore {
 std::wstring Text(const Settings& s) {
     return std::to_wstring(s.ChangeAtStartup) + L"|" + std::to_wstring(s.ChangeOnInterval) + L"|" +
            std::to_wstring(s.PlaySound) + L"|" + std::to_wstring(s.ChangeInterval) + L"|" + s.SoundFile + L"|" +
-           s.WallDefaultDir + L"|" + s.SaverDefaultDir;
+           s.WallDefaultDir + L"|" + s.SaverDefaultDir + L"|" + std::to_wstring(s.WallpaperPerMonitor);
 }
 
 }  // namespace
@@ -56,12 +56,12 @@ TEST(StoredSettings, MissingOrBrokenValuesReadAsTheirDefaults) {
     for (const auto& [text, number] : numbers) EXPECT_EQ(ParseSettingNumber(text), number) << text;
     MapStore store;
     const Settings defaults = LoadSettings(store, L"C:\\Dek");
-    EXPECT_EQ(Text(defaults), L"0|1|0|60||C:\\Dek|C:\\Dek");
-    SaveSettings(store, defaults);  // all seven as texts, the empty one too; the fuzzer proves them read back
-    EXPECT_EQ(store.values.size(), 7u);
+    EXPECT_EQ(Text(defaults), L"0|1|0|60||C:\\Dek|C:\\Dek|0");
+    SaveSettings(store, defaults);  // all eight as texts, the empty one too; the fuzzer proves them read back
+    EXPECT_EQ(store.values.size(), 8u);
     store.values = {{L"opt1value", L"1"},      {L"opt2value", L"banana"}, {L"opt3value", L"70000"},
                     {L"changeinterval", L"5"}, {L"wavdir", L"C:\\a.wav"}, {L"defdir", L"D:\\pics"}};
-    EXPECT_EQ(Text(LoadSettings(store, L"C:\\Dek")), L"1|1|0|5|C:\\a.wav|D:\\pics|C:\\Dek");
+    EXPECT_EQ(Text(LoadSettings(store, L"C:\\Dek")), L"1|1|0|5|C:\\a.wav|D:\\pics|C:\\Dek|0");
     // The timer runs for switch 1 only, and for any interval but 0; the sound plays for switch 1 only.
     const Settings on{0, 1, 1, 60}, negative{0, 1, 0, -5}, two{0, 2, 2, 60}, zero{0, 1, 0, 0};
     for (const auto& [settings, timer, sound] : {std::tuple{on, true, true}, {negative, true, false}, {two, false, false}, {zero, false, false}}) {

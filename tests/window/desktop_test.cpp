@@ -5,6 +5,7 @@
 
 #include "changer/dialogs/settings_dialog_ids.h"
 #include "platform/files.h"
+#include "platform/pictures.h"
 #include "tests/window/window_test.h"
 
 using namespace dektest;
@@ -218,4 +219,38 @@ TEST_F(DesktopChanges, ATimedChangeWaitsWhileTheUserIsBusy) {
     PumpUntil([] { return false; }, 500ms);
     EXPECT_EQ(sounds.size(), 1u);
     EXPECT_EQ(watcher.Applied(SPI_SETDESKWALLPAPER).size(), 1u);
+}
+
+// Under Wine there is one monitor: the test gives two, one left of and above the primary. A
+// stretched red picture and a blue one centred, each on a monitor of its own, in one bitmap over
+// both that the desktop spans.
+TEST_F(DesktopChanges, EachMonitorGetsItsOwnWallpaperInItsPosition) {
+    WriteFile(Wall(1), MakeBitmap(4, 4, [](int, int) { return RGB(255, 0, 0); }));
+    WriteFile(Wall(2), MakeBitmap(4, 4, [](int, int) { return RGB(0, 0, 255); }));
+    WriteFile(folder.Dat() + L"\\w1.bmp.dat", "2\r\n");
+    SetDekSetting(L"eachmonitor", L"1");
+    monitors = {{{0, 0, 200, 100}, true}, {{-100, -50, 0, 50}, false}};
+    ASSERT_TRUE(Start());
+    Command(dek::TrayMenuChangeWallpaper);
+    const std::wstring composed = folder.Dat() + L"\\monitors.bmp";
+    EXPECT_EQ(DesktopValue(L"Wallpaper"), composed);
+    const platform::PictureLoad load = platform::LoadPicture(composed);
+    ASSERT_TRUE(load.picture.has_value());
+    EXPECT_EQ(std::pair(load.picture->Width(), load.picture->Height()), std::pair(300, 150));
+    // What the desktop shows at a point of the virtual screen: spanned (Windows 8 on), the bitmap
+    // from the virtual screen's corner; tiled (Windows 7, as Wine here says it is), repeated from
+    // the primary's corner.
+    const bool spanned = DesktopValue(L"WallpaperStyle") == L"22";
+    EXPECT_EQ(std::pair(DesktopValue(L"WallpaperStyle"), DesktopValue(L"TileWallpaper")),
+              spanned ? std::pair(std::optional<std::wstring>(L"22"), std::optional<std::wstring>(L"0"))
+                      : std::pair(std::optional<std::wstring>(L"0"), std::optional<std::wstring>(L"1")));
+    auto at = [&](int x, int y) { return spanned ? PixelOf(*load.picture, x + 100, y + 50) : PixelOf(*load.picture, (x + 300) % 300, (y + 150) % 150); };
+    const bool primaryRed = at(10, 10) == RGB(255, 0, 0);
+    const POINT red = primaryRed ? POINT{10, 10} : POINT{-95, -45}, blue = primaryRed ? POINT{-50, 0} : POINT{100, 50},
+                beside = primaryRed ? POINT{-95, -45} : POINT{10, 10};
+    EXPECT_EQ(at(red.x, red.y), RGB(255, 0, 0));
+    EXPECT_EQ(at(blue.x, blue.y), RGB(0, 0, 255));
+    const COLORREF background = GetSysColor(COLOR_DESKTOP);
+    EXPECT_EQ(at(beside.x, beside.y), RGB(GetRValue(background), GetGValue(background), GetBValue(background)));
+    EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), primaryRed ? 0 : 1);
 }

@@ -53,10 +53,10 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-// Seven distinct values, so that a box filled from another setting shows.
+// Distinct values, so that a box filled from another setting shows.
 static const Values kStored = {{L"opt1value", L"1"},         {L"opt2value", L"0"}, {L"opt3value", L"1"},
                                {L"changeinterval", L"25"},   {L"wavdir", L"C:\\sounds\\chime.wav"},
-                               {L"defdir", L"C:\\pictures"}, {L"defdir2", L"C:\\savers"}};
+                               {L"defdir", L"C:\\pictures"}, {L"defdir2", L"C:\\savers"}, {L"eachmonitor", L"1"}};
 
 // The wait time 90 s in whole minutes, the screen saver ON; with timed changes off, the interval
 // box disabled.
@@ -118,6 +118,7 @@ TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
     Click(ChangeAtStartupCheck);
     Click(ChangeOnIntervalCheck);
     Click(PlaySoundCheck);
+    Click(WallpaperPerMonitorCheck);
     Click(ScreenSaverOffOption);
     Type(IntervalBox, L"2.5");
     Type(SoundFileBox, L"D:\\sounds\\bell.wav");
@@ -128,7 +129,8 @@ TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
     EXPECT_TRUE(Press(SoundFileBox, VK_RETURN));
     // The interval 2.5 rounds to the even 2, and is kept with timed changes clear; 1.5 minutes are 90 s.
     ExpectStored({{L"opt1value", L"1"}, {L"opt2value", L"0"}, {L"opt3value", L"1"}, {L"changeinterval", L"2"},
-                  {L"wavdir", L"D:\\sounds\\bell.wav"}, {L"defdir", L"D:\\pictures"}, {L"defdir2", L""}});
+                  {L"wavdir", L"D:\\sounds\\bell.wav"}, {L"defdir", L"D:\\pictures"}, {L"defdir2", L""},
+                  {L"eachmonitor", L"1"}});
     EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
     EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
     ASSERT_NE(Open(), nullptr);

@@ -56,10 +56,13 @@ void AnsweringTest::TearDown() {
 bool ChangerWindowTest::Start(dek::RunMode mode) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    // A "minute" of 100 ms; the change sound heard by the test; the user as the test says.
+    // A "minute" of 100 ms; the change sound heard by the test; the user and the monitors as the
+    // test says.
     const auto hear = [this](const std::wstring& waveFile) { sounds.push_back(waveFile); };
     window_ = std::make_unique<dek::MainWindow>(dek::ProgramFolders::Beside(folder.Path()),
-                                                dek::MainWindowSeams{100, hear, [this] { return userState(); }});
+                                                dek::MainWindowSeams{100, hear, [this] { return userState(); }, [this] {
+                                                    return monitors.empty() ? platform::DisplayMonitors() : monitors;
+                                                }});
     const bool started = window_->Start(mode);
     g_main = Main();
     if (!g_destroyHook) g_destroyHook = SetWindowsHookExW(WH_CALLWNDPROC, &SeeDestroy, nullptr, GetCurrentThreadId());

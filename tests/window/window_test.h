@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "changer/main_window.h"
+#include "platform/display_monitors.h"
 #include "tests/support/dek.h"
 
 namespace dektest {
@@ -68,6 +69,8 @@ protected:
     std::vector<std::wstring> sounds;
     // What the shell says of the user (5: free, 2: busy with a full-screen program).
     std::function<int()> userState = [] { return 5; };
+    // The monitors the program sees; the system's while empty.
+    std::vector<platform::Monitor> monitors;
 };
 
 }  // namespace dektest
