@@ -39,34 +39,6 @@ static std::string Quarters(const platform::Picture& picture) {
     return quarters;
 }
 
-// A file written by the imaging component's own encoder, a page for each painter of blue, green,
-// red and alpha (0xAARRGGBB), each `side` pixels square.
-static std::wstring Encoded(const std::wstring& path, REFGUID container, int side, std::initializer_list<std::function<uint32_t(int x, int y)>> pages) {
-    platform::ComPtr<IWICImagingFactory> factory;
-    platform::ComPtr<IWICStream> stream;
-    platform::ComPtr<IWICBitmapEncoder> encoder;
-    EXPECT_EQ(platform::CreateImagingFactory(factory), S_OK);
-    EXPECT_EQ(factory->CreateStream(stream.put()), S_OK);
-    EXPECT_EQ(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE), S_OK);
-    EXPECT_EQ(factory->CreateEncoder(container, nullptr, encoder.put()), S_OK);
-    EXPECT_EQ(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache), S_OK);
-    for (const auto& paint : pages) {
-        platform::ComPtr<IWICBitmapFrameEncode> frame;
-        WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
-        std::vector<uint32_t> pixels(side * side);
-        for (int i = 0; i < side * side; ++i) pixels[i] = paint(i % side, i / side);
-        EXPECT_EQ(encoder->CreateNewFrame(frame.put(), nullptr), S_OK);
-        EXPECT_EQ(frame->Initialize(nullptr), S_OK);
-        EXPECT_EQ(frame->SetSize(side, side), S_OK);
-        EXPECT_EQ(frame->SetPixelFormat(&format), S_OK);
-        EXPECT_TRUE(format == GUID_WICPixelFormat32bppBGRA) << "the encoder takes another pixel format";
-        EXPECT_EQ(frame->WritePixels(side, side * 4, side * side * 4, reinterpret_cast<BYTE*>(pixels.data())), S_OK);
-        EXPECT_EQ(frame->Commit(), S_OK);
-    }
-    EXPECT_EQ(encoder->Commit(), S_OK);
-    return path;
-}
-
 TEST(Pictures, DecodedPixelsSurviveTheBitmapWrite) {
     dektest::ProgramFolder folder{L"pictures"};
     // Both in four quarters, left to right, top to bottom; the photograph 32 x 32.
@@ -104,13 +76,11 @@ TEST(Pictures, PngTiffAndJpegXrDecodeOverTheDesktopColour) {
     const COLORREF teal = RGB(0, 128, 128), before = GetSysColor(desktop);
     ASSERT_TRUE(SetSysColors(1, &desktop, &teal));
     const platform::ScopeExit restore([&] { SetSysColors(1, &desktop, &before); });
-    // Quarters: opaque red, white half covering, clear, opaque blue (0xAARRGGBB).
-    const uint32_t png[] = {0xFFC82828, 0x80FFFFFF, 0x00FF0000, 0xFF1E3CC8};
-    const uint32_t tiff[] = {0xFFC82828, 0xFF28A03C, 0xFF1E3CC8, 0xFFF0DC28};
-    auto quarters = [](const uint32_t* colours) { return [colours](int x, int y) { return colours[x / 8 + y / 8 * 2]; }; };
+    // alpha.png in quarters: opaque red, white half covering, clear, opaque blue; pages.tif: the
+    // four colours of photo.jpg, then a white page.
     const platform::PictureLoad loads[] = {
-        platform::LoadPicture(Encoded(folder / L"alpha.png", GUID_ContainerFormatPng, 16, {quarters(png)})),
-        platform::LoadPicture(Encoded(folder / L"pages.tif", GUID_ContainerFormatTiff, 16, {quarters(tiff), [](int, int) { return 0xFFFFFFFFu; }})),
+        platform::LoadPicture(Written(folder / L"alpha.png", dektest::TestPicture(L"alpha.png"))),
+        platform::LoadPicture(Written(folder / L"pages.tif", dektest::TestPicture(L"pages.tif"))),
         platform::LoadPicture(Written(folder / L"photo.jxr", dektest::TestPicture(L"photo.jxr")))};
     for (const platform::PictureLoad& load : loads) ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
     const platform::Picture& alpha = *loads[0].picture;
