@@ -18,11 +18,6 @@ Canvas::Canvas(const Box& area, Bgr background)
     for (int y = 1; y < Height(); ++y) std::memcpy(Row(y), first, Stride());
 }
 
-Bgr Canvas::PixelAt(int x, int y) const {
-    const uint8_t* pixel = Row(y - area_.top) + 3 * static_cast<size_t>(x - area_.left);
-    return {pixel[0], pixel[1], pixel[2]};
-}
-
 void Canvas::MoveTo(int left, int top) { area_ = {left, top, left + Width(), top + Height()}; }
 
 }  // namespace platform

@@ -41,8 +41,6 @@ public:
     // Rows are counted from the canvas's top, not in virtual-screen pixels.
     uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * Stride(); }
     const uint8_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * Stride(); }
-    // At a virtual-screen point inside Area().
-    Bgr PixelAt(int x, int y) const;
     // Moves the canvas to another place of the same size; its pixels stay as they are.
     void MoveTo(int left, int top);
 

@@ -64,7 +64,6 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-    int Dpi() const { return dpi_; }
     int Px(int twips) const;
 
     // The object of a window created through this class, or null.

@@ -18,14 +18,13 @@ inline constexpr int kHeldChangeRecheckSeconds = 5;
 class TimedChangeHold {
 public:
     // The change timer says the timed change is due. True: make it now. False: it is held, and the
-    // caller asks Recheck every kHeldChangeRecheckSeconds while Held(). Coming due again while held
+    // caller asks Recheck every kHeldChangeRecheckSeconds while it is held. Coming due again while held
     // adds nothing: the user gets one change for all the intervals that passed.
     bool Due(int notificationState);
     // True once, when the user is free again: make the held change now and stop asking.
     bool Recheck(int notificationState);
     // Timed changes were switched off: a held change is forgotten.
     void Drop() { held_ = false; }
-    bool Held() const { return held_; }
 
 private:
     bool held_ = false;

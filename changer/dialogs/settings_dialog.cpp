@@ -84,7 +84,7 @@ bool SettingsDialog::Create() {
 }
 
 // Whatever was typed into the dialog is replaced. Setting a text runs that box's rule through
-// its change notification; setting a check box sends none, so the Check2 rule is run here.
+// its change notification; setting a check box sends none, so the timed-change rule is run here.
 void SettingsDialog::Fill() {
     const Settings& s = settings_;
     SetChecked(ChangeAtStartupCheck, s.ChangeAtStartup == 1);
@@ -160,7 +160,7 @@ void SettingsDialog::OnCommand(int id, int notification) {
     }
 }
 
-// The interval box follows Check2 and keeps its text either way.
+// The interval box follows the timed-change check box and keeps its text either way.
 void SettingsDialog::OnTimedChangeClicked() {
     Enable(IntervalBox, IsChecked(ChangeOnIntervalCheck));
     UpdateOkButton();
@@ -225,7 +225,7 @@ void SettingsDialog::Confirm() {
     if (!timeoutSeconds || (IsChecked(ChangeOnIntervalCheck) && !interval)) return;
 
     Settings& s = settings_;
-    // With Check2 clear the interval box may hold anything; then the interval stays.
+    // With timed changes clear the interval box may hold anything; then the interval stays.
     s.ChangeAtStartup = CheckValue(IsChecked(ChangeAtStartupCheck));
     s.ChangeOnInterval = CheckValue(IsChecked(ChangeOnIntervalCheck));
     s.PlaySound = CheckValue(IsChecked(PlaySoundCheck));
