@@ -229,15 +229,6 @@ std::wstring Items(HWND control) {
     return text;
 }
 
-std::wstring ReadUtf8(const std::wstring& path) {
-    const std::string bytes = ReadFile(path);
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(static_cast<size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
-    std::erase(text, L'\r');
-    return text;
-}
-
 }  // namespace
 
 std::wstring Snapshot(HWND window) {
@@ -268,18 +259,16 @@ std::wstring Snapshot(HWND window) {
 }
 
 void ExpectSnapshot(const std::wstring& actual, std::wstring_view name) {
-    const std::wstring folder = BinFolder() + L"\\test-data\\snapshots\\", path = folder + std::wstring(name) + L".txt";
-    const std::wstring expected = ReadUtf8(path);
-    if (actual == expected) return;
-    // The actual text beside the expected one, to compare or to take over.
-    std::string bytes(actual.size() * 4, '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, actual.data(), static_cast<int>(actual.size()),
-                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
-    WriteFile(folder + std::wstring(name) + L".actual.txt", bytes);
-    size_t line = 0, at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) line += actual[at++] == L'\n';
-    ADD_FAILURE() << "The window differs from " << testing::PrintToString(path) << " from line " << line + 1 << ":\n"
-                  << testing::PrintToString(actual.substr(line == 0 ? 0 : actual.rfind(L'\n', at - 1) + 1, 200));
+    const std::wstring path = BinFolder() + L"\\test-data\\snapshots\\" + std::wstring(name);
+    std::string shown(actual.size() * 4, '\0'), expected = ReadFile(path + L".txt");
+    shown.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, actual.data(), static_cast<int>(actual.size()),
+                                                         shown.data(), static_cast<int>(shown.size()), nullptr, nullptr)));
+    std::erase(expected, '\r');
+    if (shown == expected) return;
+    WriteFile(path + L".actual.txt", shown);  // to compare, or to take over
+    const size_t at = static_cast<size_t>(std::mismatch(shown.begin(), shown.end(), expected.begin(), expected.end()).first - shown.begin());
+    ADD_FAILURE() << "The window differs from " << testing::PrintToString(path) << ".txt from here:\n"
+                  << shown.substr(at == 0 ? 0 : shown.rfind('\n', at - 1) + 1, 300);
 }
 
 }  // namespace dektest
