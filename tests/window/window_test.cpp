@@ -69,8 +69,7 @@ bool ChangerWindowTest::Start(dek::RunMode mode) {
     return started;
 }
 
-std::optional<bool> ChangerWindowTest::IconAtDestroy() const { return g_iconAtDestroy;
-}
+std::optional<bool> ChangerWindowTest::IconAtDestroy() const { return g_iconAtDestroy; }
 
 void ChangerWindowTest::ClickRow(int list, int row, bool twice) {
     SendMessageW(Control(list), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
