@@ -33,10 +33,11 @@ TEST(Files, ListsNormalFilesInTheUsersOrder) {
     EXPECT_EQ(platform::LookUpEntry(longName), platform::EntryKind::File);
     EXPECT_EQ(platform::LookUpEntry(folder / L"folder.bmp"), platform::EntryKind::Folder);
     EXPECT_EQ(platform::LookUpEntry(folder / L"nothing"), platform::EntryKind::Missing);
-    EXPECT_TRUE(platform::IsNormalFile(longName) && !platform::IsNormalFile(folder / L"hidden.bmp") &&
-                !platform::IsNormalFile(folder.Path()));
+    for (const auto& [path, normal] : {std::pair(longName, true), {folder / L"hidden.bmp", false}, {folder.Path(), false}}) {
+        EXPECT_EQ(platform::IsNormalFile(path), normal) << path;
+    }
     const std::wstring shortPath = platform::ShortPathOf(longName);
-    EXPECT_TRUE(shortPath.find(L' ') == std::wstring::npos && shortPath.find(L'~') != std::wstring::npos) << shortPath;
+    EXPECT_EQ(shortPath.find(L' '), std::wstring::npos) << shortPath;
     EXPECT_TRUE(platform::ShortPathOf(folder / L"gone.scr").empty());
     // Over existing files: a copy of more than one buffer (this program), and a written text.
     EXPECT_EQ(platform::CopyFileReplacing(folder.Exe(), folder / L"b.bmp"), ERROR_SUCCESS);
@@ -54,7 +55,8 @@ TEST(Files, TemporariesOfAKilledRunNeverStopAWriteAndGoAtTheCleanupUnlikeLiveOne
     WriteFile(folder / L"~dek1-1.tmp", "shown");
     platform::ReplacingWriter writing(folder / L"b.dat");
     platform::RemoveLeftTemporaries(folder.Path());
-    EXPECT_TRUE(writing.Write("b", 1) && writing.Commit() == ERROR_SUCCESS) << writing.Error();
+    ASSERT_TRUE(writing.Write("b", 1)) << writing.Error();
+    EXPECT_EQ(writing.Commit(), ERROR_SUCCESS);
     EXPECT_EQ(dektest::FolderNames(folder.Path()), (std::vector<std::wstring>{L"b.dat", L"~dek1-1.tmp"}));
 }
 
@@ -94,7 +96,7 @@ TEST(Files, AHeadIsReadOnlyFromADiskFileUpToItsLimit) {
     const std::optional<std::string> head = platform::ReadFileHead(huge, 64);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
     DeleteFileW(huge.c_str());
-    EXPECT_TRUE(head && *head == std::string(64, '\0')) << (head ? head->size() : 0) << " bytes";
+    EXPECT_EQ(head, std::string(64, '\0'));
     for (const std::wstring& path : std::vector<std::wstring>{L"Z:\\dev\\zero", L"NUL", platform::TempFolder()}) {
         EXPECT_EQ(platform::ReadFileHead(path, 64), std::nullopt) << path;
     }

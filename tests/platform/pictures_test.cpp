@@ -49,7 +49,7 @@ TEST(Pictures, DecodedPixelsSurviveTheBitmapWrite) {
     for (const auto& [name, bytes, side, slack, want] : files) {
         const platform::PictureLoad load = platform::LoadPicture(Written(folder / name, bytes));
         ASSERT_TRUE(load.picture.has_value()) << std::hex << load.error;
-        EXPECT_TRUE(load.picture->Width() == side && load.picture->Height() == side) << name;
+        EXPECT_EQ(std::pair(load.picture->Width(), load.picture->Height()), std::pair(side, side)) << name;
         for (int i = 0; i < 4; ++i) {
             const COLORREF got = dektest::PixelOf(*load.picture, side / 4 + i % 2 * side / 2, side / 4 + i / 2 * side / 2);
             for (int shift : {0, 8, 16}) EXPECT_NEAR((got >> shift) & 0xff, (want[i] >> shift) & 0xff, slack) << name;

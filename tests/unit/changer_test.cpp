@@ -111,7 +111,7 @@ TEST(VersionText, RunsMinorAndRevisionTogether) {
     EXPECT_EQ(VersionMessageText({1, 0, 12}), L"Dekorin Ver.1.012");
 }
 
-TEST(TimedChangeHold, ComesOnceWhenTheUserIsFreeAgain) {
+TEST(BusyUser, ComesOnceWhenTheUserIsFreeAgain) {
     for (int state = 0; state <= 8; ++state) EXPECT_EQ(IsBusyOrAway(state), "-BBBB----"[state] == 'B') << state;
     // Events with the state they see: D due, R recheck, X timed changes off; C the change is made.
     auto changes = [](std::string events) {

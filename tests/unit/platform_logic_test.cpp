@@ -36,7 +36,7 @@ static std::string Tiff(bool little, std::initializer_list<std::array<uint32_t, 
     return tiff + n(0, 4);
 }
 
-TEST(PictureSize, FromTheHeadersOfBmpGifJpegPngAndTiffAndNothingElse) {
+TEST(PictureHeaders, GiveTheSizeOfBmpGifJpegPngAndTiffOnly) {
     const std::string bmp = "BM" + std::string(12, '\0'), gif = "GIF89a" + Little(10, 2) + Little(10, 2);
     const std::string png = "\x89PNG\r\n\x1A\n" + Big(13, 4);
     const std::string jpeg = "\xFF\xD8\xFF\xE0" + Big(16, 2) + std::string(14, 'j');
@@ -80,7 +80,7 @@ TEST(PhotoOrientation, ComesFromTheExifBeforeTheFrameOrATiffsFirstDirectory) {
 }
 
 // Which of the eight ways turns a photo where is shown on real photos (tests/platform).
-TEST(PixelRows, TransparencyIsLaidOverTheColourByItsAlpha) {
+TEST(Transparency, IsLaidOverTheColourByItsAlpha) {
     PixelRows picture{3, 2, std::vector<uint8_t>(BitmapStride(3) * 2)};
     // Blue, green, red, alpha: clear, half and wholly covering, over red 200, green 100, blue 0.
     const uint8_t bgra[] = {10, 20, 30, 0, 255, 255, 255, 128, 10, 20, 30, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
