@@ -18,7 +18,14 @@ dek_end_what_was_started() {
   elif [ -n "$dek_started_desktop" ]; then
     kill "$dek_started_desktop" 2>/dev/null || true
   fi
-  if [ -n "$dek_started_xvfb" ]; then kill "$dek_started_xvfb" 2>/dev/null || true; fi
+  if [ -n "$dek_started_xvfb" ]; then
+    kill "$dek_started_xvfb" 2>/dev/null || true
+    # Gone, or left only as an entry nobody reaps, before this returns.
+    for _ in $(seq 100); do
+      grep -qs '^[^ ]* ([^)]*) [^Z]' "/proc/$dek_started_xvfb/stat" || break
+      sleep 0.05
+    done
+  fi
   dek_started_xvfb= dek_started_wineserver= dek_started_desktop=
 }
 
