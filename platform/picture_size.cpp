@@ -55,31 +55,10 @@ std::optional<PictureSize> GifSize(const ReadAt& read) {
     }
 }
 
-// The segments up to the first frame header, each skipped by its declared length.
 std::optional<PictureSize> JpegSize(const ReadAt& read) {
-    uint64_t at = 2;
-    for (;;) {
-        const std::string marker = read(at, 9);
-        if (marker.size() < 2 || static_cast<uint8_t>(marker[0]) != 0xFF) return std::nullopt;
-        const uint8_t kind = static_cast<uint8_t>(marker[1]);
-        if (kind == 0xFF) {  // fill byte
-            at += 1;
-            continue;
-        }
-        if (kind == 0x01 || (kind >= 0xD0 && kind <= 0xD8)) {  // markers without a length
-            at += 2;
-            continue;
-        }
-        if (kind == 0xD9 || marker.size() < 4) return std::nullopt;
-        const bool frame = kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC;
-        if (frame) {
-            if (marker.size() < 9) return std::nullopt;
-            return PictureSize{Big(marker, 7, 2), Big(marker, 5, 2)};
-        }
-        const uint32_t length = Big(marker, 2, 2);
-        if (length < 2) return std::nullopt;
-        at += 2 + length;
-    }
+    const std::optional<JpegSegment> frame = FindJpegSegment(read, [](const JpegSegment& s) { return IsJpegFrame(s.kind); });
+    if (!frame || frame->head.size() < 9) return std::nullopt;
+    return PictureSize{Big(frame->head, 7, 2), Big(frame->head, 5, 2)};
 }
 
 std::optional<PictureSize> TiffSize(const ReadAt& read) {
@@ -96,6 +75,32 @@ bool IsJpeg(std::string_view head) { return head.starts_with("\xFF\xD8\xFF"); }
 bool IsPng(std::string_view head) { return head.starts_with("\x89PNG\r\n\x1A\n"); }
 
 }  // namespace
+
+bool IsJpegFrame(uint8_t kind) { return kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC; }
+
+std::optional<JpegSegment> FindJpegSegment(const ReadAt& read, const std::function<bool(const JpegSegment&)>& take) {
+    constexpr int kMostSteps = 4096;
+    uint64_t at = 2;
+    for (int step = 0; step < kMostSteps; ++step) {
+        JpegSegment segment{0, at, read(at, 10)};
+        if (segment.head.size() < 2 || static_cast<uint8_t>(segment.head[0]) != 0xFF) return std::nullopt;
+        segment.kind = static_cast<uint8_t>(segment.head[1]);
+        if (segment.kind == 0xFF) {  // fill byte
+            at += 1;
+            continue;
+        }
+        if (segment.kind == 0x01 || (segment.kind >= 0xD0 && segment.kind <= 0xD8)) {  // markers without a length
+            at += 2;
+            continue;
+        }
+        if (segment.kind == 0xD9 || segment.kind == 0xDA || segment.head.size() < 4) return std::nullopt;
+        if (take(segment)) return segment;
+        const uint32_t length = Big(segment.head, 2, 2);
+        if (length < 2) return std::nullopt;
+        at += 2 + length;
+    }
+    return std::nullopt;
+}
 
 std::optional<PictureSize> ReadPictureSize(const ReadAt& read) {
     const std::string head = read(0, 26);

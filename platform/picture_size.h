@@ -18,6 +18,19 @@ struct PictureSize {
 // Reads up to `count` bytes at `offset` of the file; fewer (or none) at its end or on an error.
 using ReadAt = std::function<std::string(uint64_t offset, size_t count)>;
 
+// A marker segment of a JPEG file: its kind (the byte after 0xFF), where its marker stands, and up
+// to ten bytes from there.
+struct JpegSegment {
+    uint8_t kind;
+    uint64_t at;
+    std::string head;
+};
+bool IsJpegFrame(uint8_t kind);
+// Walks a JPEG file's segments from its start, each skipped by its declared length, until `take`
+// takes one; nothing at the scan, the end, a damaged marker, or after a bounded number of steps
+// (a file of fill bytes or tiny segments).
+std::optional<JpegSegment> FindJpegSegment(const ReadAt& read, const std::function<bool(const JpegSegment&)>& take);
+
 // The width and height declared by a BMP, GIF, JPEG, PNG or TIFF file (for a GIF the larger of
 // its screen and its first image, for a TIFF its first page); nullopt for any other content or a
 // header that ends too soon or is damaged.
