@@ -99,6 +99,13 @@ double WorkingSetBytes(HANDLE process) {
     return static_cast<double>(counters.WorkingSetSize);
 }
 
+double CpuTime(const Program& program) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(program.process.get(), &created, &exited, &kernel, &user)) return -1;
+    const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;  // 100 ns ticks
+}
+
 std::wstring BinFolder() {
     wchar_t path[MAX_PATH * 4];
     const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
