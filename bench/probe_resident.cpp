@@ -70,6 +70,9 @@ double WatchedCopyTime(const std::wstring& folder, LRESULT rows, const std::wstr
 }
 
 double IdleCpuTime(const std::wstring& exe, const std::wstring& folder, const wchar_t* windowClass) {
+    // Where nobody left it: over a list, Wine's tooltip would look ten times a second whether the
+    // pointer has gone, a cost of where it lies rather than of idling.
+    SetCursorPos(0, 0);
     Program program = Start(exe, L"", folder);
     HWND window = nullptr;
     if (!WaitUntil(program, [&] { return (window = ReadyWindow(program, windowClass)) != nullptr; }) ||

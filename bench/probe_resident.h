@@ -14,7 +14,7 @@ namespace bench {
 double WatchedCopyTime(const std::wstring& folder, LRESULT rows, const std::wstring& bitmap);
 
 // The processor time (ms) the program uses over 60 s of idling, once its window has shown and
-// handled everything sent before.
+// handled everything sent before; the pointer lies in the screen's top-left corner meanwhile.
 double IdleCpuTime(const std::wstring& exe, const std::wstring& folder, const wchar_t* windowClass);
 
 }  // namespace bench
