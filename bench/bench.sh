@@ -93,11 +93,11 @@ module_row() {
   echo "| modules loaded, $what | $dek | $floor | $(awk -v d="$dek" -v f="$floor" 'BEGIN { printf "%.2f", d / f }') |"
 }
 
-echo "$runs runs each, Dek and floor alternating: median (min..max). Memory: the working set"
-echo "GetProcessMemoryInfo reports (under Wine the Linux resident set of the process). Modules:"
-echo "distinct DLLs Wine reports loading (WINEDEBUG=+loaddll)."
+echo "$runs runs each (the idle minute at most 3), Dek and floor alternating: median (min..max)."
+echo "Memory: the working set GetProcessMemoryInfo reports (under Wine the Linux resident set of the"
+echo "process). Modules: distinct DLLs Wine reports loading (WINEDEBUG=+loaddll)."
 echo
-echo "| figure | Dek | floor | Dek / floor |"
+echo "| figure | Dek | floor | Dek / floor (target) |"
 echo "|---|---|---|---|"
 # Wine's open-file dialog complains about the root drive's volume label on every opening.
 probe figures "$runs" "$(win "$data/small")" "$(win "$data/big")" 10000 "$(win "$data/photo.jpg")" "$(win "$data/photo.png")" \
