@@ -57,6 +57,7 @@ PY
 make_folder "$data/small" 2 2
 make_folder "$data/big" 10000 0
 [ -f "$data/photo.jpg" ] || convert -seed 1 -size 4000x3000 plasma:fractal -quality 90 "$data/photo.jpg"
+[ -f "$data/photo.png" ] || convert -seed 2 -size 4000x3000 plasma:fractal -depth 8 "$data/photo.png"
 
 probe() { wine "$bin/dek_bench_probe.exe" "$@"; }
 win() { winepath -w "$1"; }
@@ -92,14 +93,14 @@ module_row() {
   echo "| modules loaded, $what | $dek | $floor | $(awk -v d="$dek" -v f="$floor" 'BEGIN { printf "%.2f", d / f }') |"
 }
 
-echo "$runs runs each, Dek and floor alternating: median (min..max). Memory: the working set"
-echo "GetProcessMemoryInfo reports (under Wine the Linux resident set of the process). Modules:"
-echo "distinct DLLs Wine reports loading (WINEDEBUG=+loaddll)."
+echo "$runs runs each (the idle minute at most 3), Dek and floor alternating: median (min..max)."
+echo "Memory: the working set GetProcessMemoryInfo reports (under Wine the Linux resident set of the"
+echo "process). Modules: distinct DLLs Wine reports loading (WINEDEBUG=+loaddll)."
 echo
-echo "| figure | Dek | floor | Dek / floor |"
+echo "| figure | Dek | floor | Dek / floor (target) |"
 echo "|---|---|---|---|"
 # Wine's open-file dialog complains about the root drive's volume label on every opening.
-probe figures "$runs" "$(win "$data/small")" "$(win "$data/big")" 10000 "$(win "$data/photo.jpg")" \
+probe figures "$runs" "$(win "$data/small")" "$(win "$data/big")" 10000 "$(win "$data/photo.jpg")" "$(win "$data/photo.png")" \
   2> >(grep -v 'Read access denied for device' >&2)
 small=$data/small
 idle_floor=$(modules "$small" "$bin/dek_floor_idle.exe" "" DekBenchFloor 0)

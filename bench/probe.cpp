@@ -1,7 +1,9 @@
 // The benchmark probe, run by bench.sh under Wine (never by the tests):
-//   dek_bench_probe figures <runs> <small folder> <big folder> <big rows> <picture>
+//   dek_bench_probe figures <runs> <small folder> <big folder> <big rows> <JPEG> <PNG>
 //       measures each figure of Dek beside its floor program, the two alternating run by run, and
 //       prints one table row per figure: median (min..max) of each and the ratio of the medians
+//       with its target; a figure without a floor has the target of its median instead. Both
+//       pictures are 4000 x 3000.
 //   dek_bench_probe close <window class> <rows>
 //       waits until the window of this class lists <rows> rows, then closes it
 //   dek_bench_probe soak <folder> <changes> <runs>
@@ -19,14 +21,17 @@
 #include <vector>
 
 #include "bench/probe_driving.h"
+#include "bench/probe_resident.h"
 #include "bench/probe_soak.h"
+#include "platform/canvas.h"
 
 namespace bench {
 namespace {
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
-std::wstring FloorExe(const wchar_t* name) { return BinFolder() + L"\\" + name; }
+// A floor or another program of the benchmark, which lie beside the probe.
+std::wstring BenchExe(const wchar_t* name) { return BinFolder() + L"\\" + name; }
 
 // Milliseconds from process creation to exit; -1 when it fails or exits with another code than 0.
 double TimeToExit(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
@@ -94,24 +99,43 @@ double DekAddTime(const std::wstring& folder, const std::wstring& picture) {
     return CloseAndWait(dek, main) == 0 ? elapsed : -1;
 }
 
-// The milliseconds the decode floor reports for its own work, from its start to the file written.
-double FloorDecodeTime(const std::wstring& folder, const std::wstring& picture) {
-    Program floor = Start(FloorExe(L"dek_floor_decode.exe"), L"\"" + picture + L"\"", folder, true);
+// What a program of ours prints while it runs; empty when it fails.
+std::string OutputOf(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+    Program program = Start(exe, arguments, folder, true);
     std::string text;
     char buffer[64];
     DWORD got = 0;
-    while (floor.output && ReadFile(floor.output.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    while (program.output && ReadFile(program.output.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
         text.append(buffer, got);
     }
-    const long code = WaitForExit(floor);
+    return WaitForExit(program) == 0 ? text : std::string();
+}
+
+// The milliseconds the decode floor reports for its own work, from its start to the file written.
+double FloorDecodeTime(const std::wstring& folder, const std::wstring& picture) {
+    const std::string text = OutputOf(BenchExe(L"dek_floor_decode.exe"), L"\"" + picture + L"\"", folder);
     DeleteFileW((folder + L"\\floor.bmp").c_str());
-    return code == 0 && !text.empty() ? std::atof(text.c_str()) / 1000.0 : -1;
+    return !text.empty() ? std::atof(text.c_str()) / 1000.0 : -1;
+}
+
+// The two monitors' bitmap made by Dek's code (compose.cpp): its milliseconds, or its peak working
+// set in MiB above the program's own at its start.
+enum class Composing { Time, Memory };
+double ComposeFigure(Composing figure, const std::wstring& folder, const std::wstring& first,
+                     const std::wstring& second) {
+    const std::string text =
+        OutputOf(BenchExe(L"dek_bench_compose.exe"), L"\"" + first + L"\" \"" + second + L"\"", folder);
+    double ms = 0, peak = 0, base = 0;
+    if (std::sscanf(text.c_str(), "%lf %lf %lf", &ms, &peak, &base) != 3) return -1;
+    return figure == Composing::Time ? ms : peak - base;
 }
 
 struct Figure {
     const char* name;
     const char* format;  // of one value
-    std::function<double()> dek, floor;
+    std::function<double()> dek, floor;  // without a floor, the target is that of Dek's median
+    std::string target;                  // empty for none
+    int mostRuns = 0;                    // for a figure that takes minutes a run; 0: as many as asked
 };
 
 std::string Summary(std::vector<double> values, const char* format) {
@@ -139,30 +163,57 @@ bool Measure(const Figure& figure, int runs) {
         else values.push_back(value);
         return value >= 0;
     };
+    if (figure.mostRuns > 0) runs = std::min(runs, figure.mostRuns);
     for (int i = 0; i < runs; ++i) {
-        if (!run(figure.dek, dek, "Dek", i) || !run(figure.floor, floor, "floor", i)) return false;
+        if (!run(figure.dek, dek, "Dek", i) || (figure.floor && !run(figure.floor, floor, "floor", i))) return false;
     }
-    std::printf("| %s | %s | %s | %.2f |\n", figure.name, Summary(dek, figure.format).c_str(),
-                Summary(floor, figure.format).c_str(), Median(dek) / Median(floor));
+    std::string last = figure.target.empty() ? "" : "target " + figure.target;
+    if (figure.floor) {
+        char ratio[32] = "-";  // of nothing to a floor of 0
+        if (Median(floor) > 0) std::snprintf(ratio, sizeof ratio, "%.2f", Median(dek) / Median(floor));
+        last = last.empty() ? ratio : ratio + (" (" + last + ")");
+    }
+    std::printf("| %s | %s | %s | %s |\n", figure.name, Summary(dek, figure.format).c_str(),
+                figure.floor ? Summary(floor, figure.format).c_str() : "-", last.c_str());
     std::fflush(stdout);
     return true;
 }
 
-int Figures(int runs, const std::wstring& small, const std::wstring& big, LRESULT bigRows,
-            const std::wstring& picture) {
+// The memory the composing may take: the two pictures decoded and the bitmap over both monitors.
+std::string ComposingBudget() {
+    const double picture = platform::RowBytes(4000) * 3000.0 / kMiB, bitmap = platform::RowBytes(7680) * 2160.0 / kMiB;
+    char text[96];
+    std::snprintf(text, sizeof text, "<= %.1f (pictures 2 x %.1f, bitmap %.1f)", 2 * picture + bitmap, picture, bitmap);
+    return text;
+}
+
+int Figures(int runs, const std::wstring& small, const std::wstring& big, LRESULT bigRows, const std::wstring& jpeg,
+            const std::wstring& png) {
     const std::wstring smallDek = small + L"\\Dek.exe", bigDek = big + L"\\Dek.exe";
+    const std::wstring smallBitmap = small + L"\\Wall\\wall00000.bmp";
     const Figure figures[] = {
         {"`Dek.exe -e`, 2 wallpapers + 2 screen savers, start to exit (ms)", "%.0f",
          [&] { return TimeToExit(smallDek, L"-e", small); },
-         [&] { return TimeToExit(FloorExe(L"dek_floor_change.exe"), L"", small); }},
+         [&] { return TimeToExit(BenchExe(L"dek_floor_change.exe"), L"", small); }},
         {"working set after 5 s idle, normal start (MiB)", "%.1f",
          [&] { return IdleWorkingSet(smallDek, small, kDekClass); },
-         [&] { return IdleWorkingSet(FloorExe(L"dek_floor_idle.exe"), small, kFloorClass); }},
+         [&] { return IdleWorkingSet(BenchExe(L"dek_floor_idle.exe"), small, kFloorClass); }},
         {"adding a 4000 x 3000 JPEG: Open pressed to position dialog shown (ms)", "%.0f",
-         [&] { return DekAddTime(small, picture); }, [&] { return FloorDecodeTime(small, picture); }},
+         [&] { return DekAddTime(small, jpeg); }, [&] { return FloorDecodeTime(small, jpeg); }},
+        {"adding a 4000 x 3000 PNG: Open pressed to position dialog shown (ms)", "%.0f",
+         [&] { return DekAddTime(small, png); }, [&] { return FloorDecodeTime(small, png); }, "<= 1.3"},
         {"normal start until the list of 10,000 wallpapers is filled (ms)", "%.0f",
          [&] { return TimeToFilled(bigDek, big, kDekClass, bigRows); },
-         [&] { return TimeToFilled(FloorExe(L"dek_floor_fill.exe"), big, kFloorClass, bigRows); }},
+         [&] { return TimeToFilled(BenchExe(L"dek_floor_fill.exe"), big, kFloorClass, bigRows); }},
+        {"one BMP copied into Wall of 10,000: file written to its row shown (ms)", "%.0f",
+         [&] { return WatchedCopyTime(big, bigRows, smallBitmap); }, nullptr, "< 1000, no other row touched"},
+        {"CPU time of a resident Dek idle for 60 s (ms)", "%.0f",
+         [&] { return IdleCpuTime(smallDek, small, kDekClass); },
+         [&] { return IdleCpuTime(BenchExe(L"dek_floor_idle.exe"), small, kFloorClass); }, "Dek <= floor", 3},
+        {"composing two 3840 x 2160 monitors from two 4000 x 3000 pictures (ms)", "%.0f",
+         [&] { return ComposeFigure(Composing::Time, small, jpeg, png); }, nullptr, "< 1000"},
+        {"peak working set composing them, above the program's start (MiB)", "%.1f",
+         [&] { return ComposeFigure(Composing::Memory, small, jpeg, png); }, nullptr, ComposingBudget()},
     };
     for (const Figure& figure : figures) {
         if (!Measure(figure, runs)) return 1;
@@ -190,11 +241,13 @@ int CloseWhenFilled(const wchar_t* windowClass, LRESULT rows) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
-    if (command == L"figures" && argc == 7) return bench::Figures(_wtoi(argv[2]), argv[3], argv[4], _wtoi(argv[5]), argv[6]);
+    if (command == L"figures" && argc == 8) {
+        return bench::Figures(_wtoi(argv[2]), argv[3], argv[4], _wtoi(argv[5]), argv[6], argv[7]);
+    }
     if (command == L"close" && argc == 4) return bench::CloseWhenFilled(argv[2], _wtoi(argv[3]));
     if (command == L"soak" && argc == 5) return bench::Soak(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
     std::fprintf(stderr,
-                 "usage: dek_bench_probe figures <runs> <small folder> <big folder> <big rows> <picture>\n"
+                 "usage: dek_bench_probe figures <runs> <small folder> <big folder> <big rows> <JPEG> <PNG>\n"
                  "       dek_bench_probe close <window class> <rows>\n"
                  "       dek_bench_probe soak <folder> <changes> <runs>\n");
     return 2;

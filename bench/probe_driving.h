@@ -58,6 +58,9 @@ bool Settled(HWND window);
 
 // The working set of a process in bytes (under Wine: the Linux resident set of its process).
 double WorkingSetBytes(HANDLE process);
+// The processor time, kernel and user, the program has used in ms; -1 when unreadable. Under Wine
+// as Linux counts it, in steps of 10 ms, and that of threads which have ended is lost.
+double CpuTime(const Program& program);
 // The folder of the probe, where the floor programs lie.
 std::wstring BinFolder();
 
