@@ -58,6 +58,9 @@ make_folder "$data/small" 2 2
 make_folder "$data/big" 10000 0
 [ -f "$data/photo.jpg" ] || convert -seed 1 -size 4000x3000 plasma:fractal -quality 90 "$data/photo.jpg"
 [ -f "$data/photo.png" ] || convert -seed 2 -size 4000x3000 plasma:fractal -depth 8 "$data/photo.png"
+# The same two as the collection keeps them: 24-bit bitmaps, for the monitors' bitmap.
+[ -f "$data/wall-1.bmp" ] || convert "$data/photo.jpg" -type TrueColor "BMP3:$data/wall-1.bmp"
+[ -f "$data/wall-2.bmp" ] || convert "$data/photo.png" -type TrueColor "BMP3:$data/wall-2.bmp"
 
 probe() { wine "$bin/dek_bench_probe.exe" "$@"; }
 win() { winepath -w "$1"; }

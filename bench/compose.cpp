@@ -1,11 +1,11 @@
-// Dek's wallpaper over two monitors, made by the calls Dek's change makes
-// (changer/desktop/monitor_wallpapers.cpp) under the system it runs on: two 3840 x 2160 monitors
+// Dek's wallpaper over two monitors, made by the code Dek's change runs
+// (dek::ComposeMonitorBitmap) under the system it runs on, from two bitmaps as Dek keeps them: two 3840 x 2160 monitors
 // side by side, the secondary left of the primary; the first picture fills the primary, the
 // second is fitted to the secondary. The bitmap is saved into a folder of its own under the
 // temporary folder, removed again. Run by the benchmark probe.
 // Usage: dek_bench_compose <picture> <picture>
-// Prints "<ms> <peak working set MiB> <working set at start MiB>": the milliseconds from the first
-// decoding to the bitmap saved.
+// Prints "<ms> <peak working set MiB> <working set at start MiB>": the milliseconds from the start
+// of the composing to the bitmap saved.
 #include <windows.h>
 #include <psapi.h>
 #include <versionhelpers.h>
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "changer/desktop/wallpaper_layout.h"
+#include "changer/desktop/monitor_wallpapers.h"
 #include "platform/com.h"
 #include "platform/files.h"
 #include "platform/handles.h"
@@ -51,28 +51,12 @@ int wmain(int argc, wchar_t** argv) {
     });
     const std::vector<platform::Monitor> monitors =
         platform::InLayoutOrder({{{0, 0, 3840, 2160}, true}, {{-3840, 0, 0, 2160}, false}});
-    const dek::DisplayPosition positions[] = {dek::Fill, dek::Fit};
 
     const auto begin = std::chrono::steady_clock::now();
-    const COLORREF background = GetSysColor(COLOR_DESKTOP);
-    platform::Canvas canvas(platform::VirtualScreen(monitors),
-                            {GetBValue(background), GetGValue(background), GetRValue(background)});
-    for (size_t i = 0; i < monitors.size(); ++i) {
-        const platform::PictureLoad load = platform::LoadPicture(argv[i + 1]);
-        if (!load.picture) {
-            std::fprintf(stderr, "%ls: not decoded, 0x%08lx\n", argv[i + 1], static_cast<unsigned long>(load.error));
-            return 1;
-        }
-        const platform::Picture& picture = *load.picture;
-        dek::DrawWallpaper(canvas,
-                           {picture.Width(), picture.Height(), platform::Picture::Stride(picture.Width()),
-                            picture.Pixels().data()},
-                           monitors[i].area, positions[i]);
-    }
-    if (!IsWindows8OrGreater()) platform::ShiftForTiledDesktop(canvas);
-    const int width = canvas.Width(), height = canvas.Height();
-    if (const DWORD error = platform::SaveBitmap(platform::Picture(width, height, canvas.TakePixels()), path)) {
-        std::fprintf(stderr, "bitmap not saved: error %lu\n", error);
+    const std::wstring problem = dek::ComposeMonitorBitmap(monitors, {argv[1], argv[2]}, {dek::Fill, dek::Fit},
+                                                           !IsWindows8OrGreater(), path);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "%ls\n", problem.c_str());
         return 1;
     }
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();

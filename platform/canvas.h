@@ -24,9 +24,9 @@ constexpr size_t RowBytes(int width) { return (static_cast<size_t>(width) * 3 + 
 struct PictureView {
     int width = 0;
     int height = 0;
-    size_t stride = 0;
-    const uint8_t* pixels = nullptr;
-    const uint8_t* Row(int y) const { return pixels + static_cast<size_t>(y) * stride; }
+    std::ptrdiff_t stride = 0;  // negative for rows kept bottom-up, as a bitmap file keeps them
+    const uint8_t* pixels = nullptr;  // the top row
+    const uint8_t* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
 };
 
 class Canvas {

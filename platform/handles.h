@@ -84,6 +84,11 @@ struct Bitmap {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { ::DeleteObject(h); }
 };
+struct MappedView {
+    using Handle = void*;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::UnmapViewOfFile(h); }
+};
 struct CoTaskMem {
     using Handle = void*;
     static Handle invalid() { return nullptr; }
@@ -100,6 +105,7 @@ using UniqueHIcon = UniqueHandle<traits::Icon>;
 using UniqueHFont = UniqueHandle<traits::Font>;
 using UniqueHBitmap = UniqueHandle<traits::Bitmap>;
 using UniqueCoTaskMem = UniqueHandle<traits::CoTaskMem>;
+using UniqueMappedView = UniqueHandle<traits::MappedView>;
 
 // Owns one reference to a COM interface.
 template <typename T>

@@ -165,6 +165,34 @@ DWORD CheckBitmapFile(const std::wstring& path) {
     return head.starts_with("BM") && size && IsAcceptableSize(*size) ? ERROR_SUCCESS : ERROR_BAD_FORMAT;
 }
 
+MappedBitmap::MappedBitmap(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size = {};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 54) return;
+    const UniqueKernelHandle mapping(CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping) return;
+    UniqueMappedView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+    if (!view) return;
+    const auto* bytes = static_cast<const uint8_t*>(view.get());
+    BITMAPFILEHEADER header = {};
+    BITMAPINFOHEADER info = {};
+    std::memcpy(&header, bytes, sizeof header);
+    std::memcpy(&info, bytes + sizeof header, sizeof info);
+    const int64_t height = info.biHeight < 0 ? -static_cast<int64_t>(info.biHeight) : info.biHeight;
+    const size_t stride = Picture::Stride(info.biWidth);
+    const bool plain = header.bfType == 0x4D42 && info.biSize >= sizeof info && info.biPlanes == 1 && info.biBitCount == 24 &&
+                       info.biCompression == BI_RGB && info.biWidth > 0 &&
+                       IsAcceptableSize({static_cast<uint32_t>(info.biWidth), static_cast<uint32_t>(height)});
+    if (!plain || static_cast<uint64_t>(size.QuadPart) < header.bfOffBits + stride * static_cast<uint64_t>(height)) return;
+    const uint8_t* rows = bytes + header.bfOffBits;
+    // Bottom-up unless the height says otherwise: the top row is the last in the file.
+    view_ = info.biHeight > 0 ? PictureView{info.biWidth, static_cast<int>(height), -static_cast<std::ptrdiff_t>(stride),
+                                            rows + (height - 1) * static_cast<int64_t>(stride)}
+                              : PictureView{info.biWidth, static_cast<int>(height), static_cast<std::ptrdiff_t>(stride), rows};
+    mapping_ = std::move(view);
+}
+
 DWORD SaveBitmap(const Picture& picture, const std::wstring& path) {
     const size_t stride = Picture::Stride(picture.Width());
     const auto imageBytes = static_cast<DWORD>(stride * picture.Height());

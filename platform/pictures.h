@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/handles.h"
 #include "platform/picture_size.h"
 #include "platform/pixel_rows.h"
@@ -56,6 +57,20 @@ PictureLoad LoadPicture(const std::wstring& path);
 // Whether a file opens and begins as a Windows bitmap of a size the programs take, without
 // decoding it: ERROR_SUCCESS, the system's error when it cannot be read, or ERROR_BAD_FORMAT.
 DWORD CheckBitmapFile(const std::wstring& path);
+
+// A 24-bit uncompressed Windows bitmap file, as every picture converted into the collection is,
+// read in place: its rows where the file holds them, mapped into memory without a copy, so that
+// drawing from it costs no decoding and holds no second picture. Empty for any other file.
+class MappedBitmap {
+public:
+    explicit MappedBitmap(const std::wstring& path);
+    explicit operator bool() const { return view_.pixels != nullptr; }
+    const PictureView& View() const { return view_; }
+
+private:
+    UniqueMappedView mapping_;
+    PictureView view_;
+};
 
 // Writes the picture as a 24-bit bottom-up Windows bitmap file, replacing a file at that path only
 // once the whole bitmap has been written.

@@ -16,29 +16,43 @@ namespace dek {
 
 std::wstring MonitorWallpaperPath(const ProgramFolders& folders) { return platform::JoinPath(folders.dat, L"monitors.bmp"); }
 
-std::wstring ApplyMonitorWallpapers(const ProgramFolders& folders, const std::vector<platform::Monitor>& monitors,
-                                    const std::vector<std::wstring>& wallpapers) {
+std::wstring ComposeMonitorBitmap(const std::vector<platform::Monitor>& monitors, const std::vector<std::wstring>& pictures,
+                                  const std::vector<DisplayPosition>& positions, bool tiled, const std::wstring& target) {
     const COLORREF background = GetSysColor(COLOR_DESKTOP);
     platform::Canvas canvas(platform::VirtualScreen(monitors),
                             {GetBValue(background), GetGValue(background), GetRValue(background)});
-    const WallRecords records(folders.dat);
-    // One picture held at a time beside the bitmap.
-    for (size_t i = 0; i < monitors.size() && i < wallpapers.size(); ++i) {
-        const std::wstring path = platform::JoinPath(folders.wall, wallpapers[i]);
-        const platform::PictureLoad load = platform::LoadPicture(path);
-        if (!load.picture) return CannotApplyMessage(path, platform::ErrorTextOfResult(load.error));
+    for (size_t i = 0; i < monitors.size() && i < pictures.size() && i < positions.size(); ++i) {
+        if (const platform::MappedBitmap mapped(pictures[i]); mapped) {
+            DrawWallpaper(canvas, mapped.View(), monitors[i].area, positions[i]);
+            continue;
+        }
+        const platform::PictureLoad load = platform::LoadPicture(pictures[i]);
+        if (!load.picture) return CannotApplyMessage(pictures[i], platform::ErrorTextOfResult(load.error));
         const platform::Picture& picture = *load.picture;
-        DrawWallpaper(canvas, {picture.Width(), picture.Height(), platform::Picture::Stride(picture.Width()), picture.Pixels().data()},
-                      monitors[i].area, records.Read(wallpapers[i]));
+        const auto stride = static_cast<std::ptrdiff_t>(platform::Picture::Stride(picture.Width()));
+        DrawWallpaper(canvas, {picture.Width(), picture.Height(), stride, picture.Pixels().data()}, monitors[i].area, positions[i]);
+    }
+    if (tiled) platform::ShiftForTiledDesktop(canvas);
+    const int width = canvas.Width(), height = canvas.Height();
+    if (const DWORD error = platform::SaveBitmap(platform::Picture(width, height, canvas.TakePixels()), target)) {
+        return CannotApplyMessage(target, platform::ErrorText(error));
+    }
+    return {};
+}
+
+std::wstring ApplyMonitorWallpapers(const ProgramFolders& folders, const std::vector<platform::Monitor>& monitors,
+                                    const std::vector<std::wstring>& wallpapers) {
+    const WallRecords records(folders.dat);
+    std::vector<std::wstring> pictures;
+    std::vector<DisplayPosition> positions;
+    for (const std::wstring& wallpaper : wallpapers) {
+        pictures.push_back(platform::JoinPath(folders.wall, wallpaper));
+        positions.push_back(records.Read(wallpaper));
     }
     const bool spans = IsWindows8OrGreater();
-    if (!spans) platform::ShiftForTiledDesktop(canvas);
     const std::wstring path = MonitorWallpaperPath(folders);
-    const int width = canvas.Width(), height = canvas.Height();
-    if (const DWORD error = platform::SaveBitmap(platform::Picture(width, height, canvas.TakePixels()), path)) {
-        return CannotApplyMessage(path, platform::ErrorText(error));
-    }
-    return SetDesktopWallpaper(path, spans ? kSpanTiling : TilingFor(Tile));
+    std::wstring problem = ComposeMonitorBitmap(monitors, pictures, positions, !spans, path);
+    return problem.empty() ? SetDesktopWallpaper(path, spans ? kSpanTiling : TilingFor(Tile)) : problem;
 }
 
 }  // namespace dek

@@ -34,7 +34,7 @@ struct Painted {
     Painted(int width, int height, Colour colour) : pixels(RowBytes(width) * height) {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) Put(&pixels[y * RowBytes(width) + 3 * x], colour(x, y));
-        view = {width, height, RowBytes(width), pixels.data()};
+        view = {width, height, static_cast<std::ptrdiff_t>(RowBytes(width)), pixels.data()};
     }
     std::vector<uint8_t> pixels;
     PictureView view;

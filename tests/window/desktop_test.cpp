@@ -222,10 +222,10 @@ TEST_F(DesktopChanges, ATimedChangeWaitsWhileTheUserIsBusy) {
 }
 
 // Under Wine there is one monitor: the test gives two, one left of and above the primary. A
-// stretched red picture and a blue one centred, each on a monitor of its own, in one bitmap over
-// both that the desktop spans.
+// stretched picture, red over green, and a blue one centred, each on a monitor of its own, in one
+// bitmap over both that the desktop spans.
 TEST_F(DesktopChanges, EachMonitorGetsItsOwnWallpaperInItsPosition) {
-    WriteFile(Wall(1), MakeBitmap(4, 4, [](int, int) { return RGB(255, 0, 0); }));
+    WriteFile(Wall(1), MakeBitmap(4, 4, [](int, int y) { return y < 2 ? RGB(255, 0, 0) : RGB(0, 255, 0); }));
     WriteFile(Wall(2), MakeBitmap(4, 4, [](int, int) { return RGB(0, 0, 255); }));
     WriteFile(folder.Dat() + L"\\w1.bmp.dat", "2\r\n");
     SetDekSetting(L"eachmonitor", L"1");
@@ -249,6 +249,7 @@ TEST_F(DesktopChanges, EachMonitorGetsItsOwnWallpaperInItsPosition) {
     const POINT red = primaryRed ? POINT{10, 10} : POINT{-95, -45}, blue = primaryRed ? POINT{-50, 0} : POINT{100, 50},
                 beside = primaryRed ? POINT{-95, -45} : POINT{10, 10};
     EXPECT_EQ(at(red.x, red.y), RGB(255, 0, 0));
+    EXPECT_EQ(at(red.x, red.y + 80), RGB(0, 255, 0));
     EXPECT_EQ(at(blue.x, blue.y), RGB(0, 0, 255));
     const COLORREF background = GetSysColor(COLOR_DESKTOP);
     EXPECT_EQ(at(beside.x, beside.y), RGB(GetRValue(background), GetGValue(background), GetBValue(background)));
