@@ -62,7 +62,7 @@ bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str
 
 bool DeleteFileAt(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
-std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_view extension) {
+std::vector<std::wstring> NormalFilesIn(const std::wstring& folder, std::wstring_view extension) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
     UniqueFind find(FindFirstFileExW(JoinPath(folder, L"*").c_str(), FindExInfoBasic, &found,
@@ -73,6 +73,11 @@ std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_vie
         if (!extension.empty() && !NameEndsWith(found.cFileName, extension)) continue;
         names.emplace_back(found.cFileName);
     } while (FindNextFileW(find.get(), &found));
+    return names;
+}
+
+std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_view extension) {
+    std::vector<std::wstring> names = NormalFilesIn(folder, extension);
     // The file system gives its own order (Wine: the Linux one); the lists promise the user's
     // alphabetical order, without regard to case, and a fixed order for names equal in it.
     // Sort keys order as CompareStringEx with the same flags does; made once per name, they sort
@@ -147,6 +152,10 @@ std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit) 
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) {
         return std::nullopt;
     }
+    return ReadListedFileHead(path, limit);
+}
+
+std::optional<std::string> ReadListedFileHead(const std::wstring& path, size_t limit) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || GetFileType(file.get()) != FILE_TYPE_DISK) return std::nullopt;

@@ -32,8 +32,10 @@ bool CreateFolder(const std::wstring& path);
 bool DeleteFileAt(const std::wstring& path);
 
 // The normal files of a folder (hidden and system files and folders left out) whose names end in
-// `extension` (compared without regard to case; empty: every file), sorted alphabetically without
-// regard to case. Only long names count, so "*.scr" never matches a name through its 8.3 alias.
+// `extension` (compared without regard to case; empty: every file), in the file system's order.
+// Only long names count, so "*.scr" never matches a name through its 8.3 alias.
+std::vector<std::wstring> NormalFilesIn(const std::wstring& folder, std::wstring_view extension = {});
+// The same, sorted alphabetically without regard to case.
 std::vector<std::wstring> ListFiles(const std::wstring& folder, std::wstring_view extension = {});
 // Whether a name ends in `ending`, without regard to case, as ListFiles filters.
 bool NameEndsWith(std::wstring_view name, std::wstring_view ending);
@@ -49,6 +51,10 @@ std::wstring TempFolder();
 // At most the first `limit` bytes of a regular file; nullopt for a missing file, a folder, a
 // device or a pipe, or when it cannot be read. Never reads more, however large the file.
 std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit);
+// The same for a file that a lookup or a listing of its folder has just shown to be a normal file
+// (a name in a folder is never a pipe's or a device's), without asking for its attributes again:
+// a start reads thousands of records so.
+std::optional<std::string> ReadListedFileHead(const std::wstring& path, size_t limit);
 
 // Writes a new content for a file beside it, in a hidden temporary file of the same folder, and
 // moves it into place only once it is complete: a failure at any point leaves what was at the

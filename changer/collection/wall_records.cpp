@@ -18,22 +18,17 @@ std::wstring Folded(std::wstring_view name) {
     return folded;
 }
 
-// The normal files of a folder (not folders, hidden or system files), by folded name.
+// The normal files of a folder by folded name.
 std::unordered_set<std::wstring> NormalFilesOf(const std::wstring& folder) {
-    constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     std::unordered_set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    platform::UniqueFind find(FindFirstFileExW(platform::JoinPath(folder, L"*").c_str(), FindExInfoBasic, &found,
-                                               FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return names;
-    do {
-        if ((found.dwFileAttributes & kNotNormal) == 0) names.insert(Folded(found.cFileName));
-    } while (FindNextFileW(find.get(), &found));
+    for (const std::wstring& name : platform::NormalFilesIn(folder)) names.insert(Folded(name));
     return names;
 }
 
+// For a record a lookup or a listing has just shown to be a normal file; one that cannot be read
+// counts as Center.
 DisplayPosition ReadRecordFile(const std::wstring& path) {
-    const std::optional<std::string> text = platform::ReadFileHead(path, kWallRecordReadLimit);
+    const std::optional<std::string> text = platform::ReadListedFileHead(path, kWallRecordReadLimit);
     return text ? ParseWallRecord(*text) : Center;
 }
 
