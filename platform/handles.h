@@ -43,69 +43,28 @@ private:
     Handle handle_ = Traits::invalid();
 };
 
-namespace traits {
-struct Kernel {
-    using Handle = HANDLE;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::CloseHandle(h); }
+// A handle kind: the value that holds nothing (null, or INVALID_HANDLE_VALUE for the kinds that
+// use it) and the function that releases one.
+template <typename H, auto Close, bool EmptyIsInvalidHandleValue = false>
+struct HandleTraits {
+    using Handle = H;
+    static Handle invalid() {
+        if constexpr (EmptyIsInvalidHandleValue) return INVALID_HANDLE_VALUE;
+        else return nullptr;
+    }
+    static void close(Handle h) { Close(h); }
 };
-struct File {
-    using Handle = HANDLE;
-    static Handle invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle h) { ::CloseHandle(h); }
-};
-struct Find {
-    using Handle = HANDLE;
-    static Handle invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle h) { ::FindClose(h); }
-};
-struct Key {
-    using Handle = HKEY;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::RegCloseKey(h); }
-};
-struct Menu {
-    using Handle = HMENU;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::DestroyMenu(h); }
-};
-struct Icon {
-    using Handle = HICON;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::DestroyIcon(h); }
-};
-struct Font {
-    using Handle = HFONT;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::DeleteObject(h); }
-};
-struct Bitmap {
-    using Handle = HBITMAP;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::DeleteObject(h); }
-};
-struct MappedView {
-    using Handle = void*;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::UnmapViewOfFile(h); }
-};
-struct CoTaskMem {
-    using Handle = void*;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ::CoTaskMemFree(h); }
-};
-}  // namespace traits
 
-using UniqueKernelHandle = UniqueHandle<traits::Kernel>;
-using UniqueFile = UniqueHandle<traits::File>;
-using UniqueFind = UniqueHandle<traits::Find>;
-using UniqueHKey = UniqueHandle<traits::Key>;
-using UniqueHMenu = UniqueHandle<traits::Menu>;
-using UniqueHIcon = UniqueHandle<traits::Icon>;
-using UniqueHFont = UniqueHandle<traits::Font>;
-using UniqueHBitmap = UniqueHandle<traits::Bitmap>;
-using UniqueCoTaskMem = UniqueHandle<traits::CoTaskMem>;
-using UniqueMappedView = UniqueHandle<traits::MappedView>;
+using UniqueKernelHandle = UniqueHandle<HandleTraits<HANDLE, &::CloseHandle>>;
+using UniqueFile = UniqueHandle<HandleTraits<HANDLE, &::CloseHandle, true>>;
+using UniqueFind = UniqueHandle<HandleTraits<HANDLE, &::FindClose, true>>;
+using UniqueHKey = UniqueHandle<HandleTraits<HKEY, &::RegCloseKey>>;
+using UniqueHMenu = UniqueHandle<HandleTraits<HMENU, &::DestroyMenu>>;
+using UniqueHIcon = UniqueHandle<HandleTraits<HICON, &::DestroyIcon>>;
+using UniqueHFont = UniqueHandle<HandleTraits<HFONT, &::DeleteObject>>;
+using UniqueHBitmap = UniqueHandle<HandleTraits<HBITMAP, &::DeleteObject>>;
+using UniqueCoTaskMem = UniqueHandle<HandleTraits<void*, &::CoTaskMemFree>>;
+using UniqueMappedView = UniqueHandle<HandleTraits<void*, &::UnmapViewOfFile>>;
 
 // Owns one reference to a COM interface.
 template <typename T>
