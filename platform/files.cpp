@@ -6,17 +6,28 @@
 #include "platform/temporary_name.h"
 
 namespace platform {
+namespace {
+
+// The text of a call that fills a buffer of a given size and answers the length it wrote, 0 for a
+// failure, or, when the buffer was too small, the size it needs (or the whole buffer, cut short).
+template <typename Call>
+std::wstring GrownText(Call call) {
+    std::wstring text(MAX_PATH + 1, L'\0');
+    for (;;) {
+        const DWORD n = call(text.data(), static_cast<DWORD>(text.size()));
+        if (n < text.size()) {
+            text.resize(n);
+            return text;
+        }
+        text.resize(std::max<size_t>(n + 1, text.size() * 2));
+    }
+}
+
+}  // namespace
 
 std::wstring ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::wstring path =
+        GrownText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
@@ -121,29 +132,11 @@ bool ListOrder(std::wstring_view a, std::wstring_view b) {
 }
 
 std::wstring ShortPathOf(const std::wstring& path) {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetShortPathNameW(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return {};
-        if (n < buffer.size()) {
-            buffer.resize(n);
-            return buffer;
-        }
-        buffer.resize(n);
-    }
+    return GrownText([&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(path.c_str(), buffer, size); });
 }
 
 std::wstring TempFolder() {
-    std::wstring buffer(MAX_PATH + 1, L'\0');
-    for (;;) {
-        const DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-        if (n == 0) return {};
-        if (n < buffer.size()) {
-            buffer.resize(n);
-            return buffer;
-        }
-        buffer.resize(n + 1);
-    }
+    return GrownText([](wchar_t* buffer, DWORD size) { return GetTempPathW(size, buffer); });
 }
 
 std::optional<std::string> ReadFileHead(const std::wstring& path, size_t limit) {

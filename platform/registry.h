@@ -13,8 +13,7 @@ namespace platform {
 // another type.
 std::optional<std::wstring> ReadRegString(HKEY root, std::wstring_view subkey, std::wstring_view name);
 
-// Opens the key, creating it when missing, writes the value as REG_SZ and closes the key;
-// ERROR_SUCCESS, or why it could not.
+// Writes the value as REG_SZ, creating the key when missing; ERROR_SUCCESS, or why it could not.
 LSTATUS SetRegString(HKEY root, std::wstring_view subkey, std::wstring_view name, std::wstring_view text);
 
 }  // namespace platform

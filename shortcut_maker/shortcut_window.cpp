@@ -42,10 +42,7 @@ constexpr wchar_t kCreatedMessage[] = L"ショートカットを作成しまし�
 
 // Keeps a label's caption on one line: where the system's font sets it wider than the label was
 // designed, the label grows to the right, where nothing else stands.
-void FitCaptionWidth(HWND label) {
-    const int length = GetWindowTextLengthW(label);
-    std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-    caption.resize(static_cast<size_t>(GetWindowTextW(label, caption.data(), length + 1)));
+void FitCaptionWidth(HWND label, const std::wstring& caption) {
     const platform::WindowDC dc(label);
     if (!dc) return;
     SIZE extent = {};
@@ -72,7 +69,7 @@ bool ShortcutWindow::Open() {
         return false;
     }
     CreateControls(kLayout);
-    FitCaptionWidth(Control(DestinationLabel));
+    FitCaptionWidth(Control(DestinationLabel), Text(DestinationLabel));
     SetChecked(StartModeOption(0), true);
 
     HWND combo = Control(DestinationBox);
@@ -109,41 +106,21 @@ void ShortcutWindow::OnCommand(int id, int notification) {
     case DestinationBox:
         if (notification == CBN_SELCHANGE) OnDestinationChosen();
         break;
-    case BrowseButton:
-        if (notification == BN_CLICKED) BrowseForDestination();
-        break;
-    case CreateShortcutButton:
-        if (notification == BN_CLICKED) CreateShortcut();
-        break;
-    case ExitButton:
-        if (notification == BN_CLICKED) DestroyWindow(hwnd());
-        break;
-    default:
-        break;
+    case BrowseButton: BrowseForDestination(); break;  // buttons tell only of a click
+    case CreateShortcutButton: CreateShortcut(); break;
+    case ExitButton: DestroyWindow(hwnd()); break;
+    default: break;
     }
 }
 
 // The label keeps its caption on one line at the new size of the font too.
-void ShortcutWindow::OnDpiChanged() { FitCaptionWidth(Control(DestinationLabel)); }
+void ShortcutWindow::OnDpiChanged() { FitCaptionWidth(Control(DestinationLabel), Text(DestinationLabel)); }
 
-// Only a choice from the list (also from code) runs this; typing in the field does not.
+// Only a choice from the list (also from code) runs this; typing in the field does not. While the
+// selection changes, the field still shows the old entry; every entry of the list is a destination.
 void ShortcutWindow::OnDestinationChosen() {
-    // While the selection changes, the text field still shows the old entry: read the new one.
-    HWND combo = Control(DestinationBox);
-    const LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    std::wstring text;
-    if (selected != CB_ERR) {
-        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
-        if (length > 0) {
-            text.resize(static_cast<size_t>(length) + 1);
-            const LRESULT got =
-                SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text.data()));
-            text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        }
-    } else {
-        text = Text(DestinationBox);
-    }
-    Enable(CreateShortcutButton, !text.empty());
+    const bool chosen = SendMessageW(Control(DestinationBox), CB_GETCURSEL, 0, 0) != CB_ERR;
+    Enable(CreateShortcutButton, chosen || !Text(DestinationBox).empty());
 }
 
 void ShortcutWindow::BrowseForDestination() {

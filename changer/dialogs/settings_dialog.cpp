@@ -126,37 +126,25 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
+// Buttons and check boxes tell only of a click.
 void SettingsDialog::OnCommand(int id, int notification) {
     switch (id) {
-    case ChangeOnIntervalCheck:
-        if (notification == BN_CLICKED) OnTimedChangeClicked();
-        break;
+    case ChangeOnIntervalCheck: OnTimedChangeClicked(); break;
     case IntervalBox:
         if (notification == EN_CHANGE) OnIntervalChanged();
         break;
     case WaitTimeBox:
         if (notification == EN_CHANGE) OnWaitTimeChanged();
         break;
-    case BrowseWallpaperFolderButton:
-        if (notification == BN_CLICKED) BrowseInto(WallpaperFolderBox);
-        break;
-    case BrowseScreenSaverFolderButton:
-        if (notification == BN_CLICKED) BrowseInto(ScreenSaverFolderBox);
-        break;
-    case BrowseSoundFileButton:
-        if (notification == BN_CLICKED) ChooseSoundFile();
-        break;
-    case SettingsOkButton:
-        if (notification == BN_CLICKED) Confirm();
-        break;
+    case BrowseWallpaperFolderButton: BrowseInto(WallpaperFolderBox); break;
+    case BrowseScreenSaverFolderButton: BrowseInto(ScreenSaverFolderBox); break;
+    case BrowseSoundFileButton: ChooseSoundFile(); break;
+    case SettingsOkButton: Confirm(); break;
     case IDOK:  // Enter, with the same checks as OK
         if (IsEnabled(SettingsOkButton)) Confirm();
         break;
-    case IDCANCEL:  // Esc: like the close box, nothing is applied
-        DestroyWindow(hwnd());
-        break;
-    default:
-        break;
+    case IDCANCEL: DestroyWindow(hwnd()); break;  // Esc: like the close box, nothing is applied
+    default: break;
     }
 }
 
