@@ -26,7 +26,7 @@ endif()
 
 # windres does not report the files a script pulls in: a new icon or manifest must still rebuild.
 set_source_files_properties(resources/dek.rc resources/dekset.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_BINARY_DIR}/generated/dek_version.h")
+  "${CMAKE_SOURCE_DIR}/resources/dek.ico;${CMAKE_SOURCE_DIR}/resources/app.manifest;${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/version_info.rc;${CMAKE_BINARY_DIR}/generated/dek_version.h")
 
 # The programs start at wWinMain (MSVC finds it by itself; mingw needs -municode).
 function(dek_use_wide_entry_point target)

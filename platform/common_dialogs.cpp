@@ -7,6 +7,7 @@
 #include "platform/com.h"
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "platform/shell_folders.h"
 
 namespace platform {
 
@@ -19,22 +20,12 @@ std::wstring BrowseForFolder(HWND owner, std::wstring_view title) {
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     UniqueCoTaskMem chosen(SHBrowseForFolderW(&info));
     if (!chosen) return {};
-    // Room for any path the shell can give back, not only MAX_PATH.
-    std::wstring path(32768, L'\0');
-    if (!SHGetPathFromIDListEx(static_cast<PCIDLIST_ABSOLUTE>(chosen.get()), path.data(),
-                               static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) {
-        return {};
-    }
-    path.resize(wcslen(path.c_str()));
-    return path;
+    return PathOfItem(static_cast<PCIDLIST_ABSOLUTE>(chosen.get()));
 }
 
 std::wstring OpenFileDialog(const OpenFileRequest& request) {
     // Description and pattern, each ended by a NUL, and one more NUL after the last pair.
-    std::wstring filter(request.filterName);
-    filter += L'\0';
-    filter += request.filterPattern;
-    filter += L'\0';
+    const std::wstring filter = std::wstring(request.filterName) + L'\0' + std::wstring(request.filterPattern) + L'\0';
     // A remembered folder that has gone, is no folder, or is longer than the dialog takes would
     // fail the dialog or worse: it then opens in its default place.
     std::wstring initialFolder(request.initialFolder);

@@ -12,14 +12,17 @@ SpecialFolder SpecialFolderPath(HWND owner, int csidl) {
     UniqueCoTaskMem owned(list);
     if (FAILED(hr)) return {{}, hr};
     if (!list) return {{}, E_FAIL};
-    // Room for any path the shell can give back, not only MAX_PATH.
-    std::wstring path(32768, L'\0');
-    if (!SHGetPathFromIDListEx(list, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) {
-        return {{}, E_FAIL};
-    }
-    path.resize(wcslen(path.c_str()));
+    std::wstring path = PathOfItem(list);
     if (path.empty()) return {{}, E_FAIL};
     return {std::move(path), S_OK};
+}
+
+std::wstring PathOfItem(PCIDLIST_ABSOLUTE item) {
+    // Room for any path the shell can give back, not only MAX_PATH.
+    std::wstring path(32768, L'\0');
+    if (!SHGetPathFromIDListEx(item, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) return {};
+    path.resize(wcslen(path.c_str()));
+    return path;
 }
 
 }  // namespace platform

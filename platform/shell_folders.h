@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shtypes.h>
 
 #include <string>
 
@@ -15,5 +16,8 @@ struct SpecialFolder {
 // Looks the folder up as it is now, without creating it; a folder with no file-system path
 // (a virtual one) fails with E_FAIL.
 SpecialFolder SpecialFolderPath(HWND owner, int csidl);
+
+// The file-system path of a shell item, of any length the shell gives; "" for a virtual one.
+std::wstring PathOfItem(PCIDLIST_ABSOLUTE item);
 
 }  // namespace platform

@@ -41,8 +41,7 @@ bool IsChecked(HWND button);
 std::vector<std::wstring> ListRows(HWND listBox);
 int ListSelection(HWND listBox);
 
-// Client size in pixels, and the screen position of the window's top-left corner.
-SIZE ClientSize(HWND window);
+// The window's frame on the screen.
 RECT WindowRectOf(HWND window);
 
 bool TrayIconPresent(HWND mainWindow);

@@ -53,11 +53,7 @@ std::wstring RecordedCommandLine(const std::wstring& program) {
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
-std::wstring BinFolder() {
-    wchar_t path[MAX_PATH * 4];
-    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4));
-    return self.substr(0, self.find_last_of(L"\\/"));
-}
+std::wstring BinFolder() { return platform::ProgramFolder(); }
 
 std::string TestPicture(const wchar_t* name) { return ReadFile(BinFolder() + L"\\test-data\\" + name); }
 
@@ -78,7 +74,6 @@ std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x
     return bytes;
 }
 
-
 COLORREF PixelOf(const platform::Picture& picture, int x, int y) {
     const uint8_t* p = picture.Pixels().data() + static_cast<size_t>(y) * platform::Picture::Stride(picture.Width()) +
                        static_cast<size_t>(x) * 3;
@@ -89,13 +84,12 @@ void RemoveRegistryValue(HKEY root, std::wstring_view key, std::wstring_view nam
     RegDeleteKeyValueW(root, std::wstring(key).c_str(), std::wstring(name).c_str());
 }
 
-void RemoveRegistryKey(HKEY root, std::wstring_view key) {
-    // RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
-    RegDeleteTreeW(root, std::wstring(key).c_str());
-    RegDeleteKeyW(root, std::wstring(key).c_str());
+// RegDeleteTree empties the key; the key itself goes with RegDeleteKey.
+void ResetDekSettings() {
+    constexpr wchar_t kDekKey[] = L"Software\\VB and VBA Program Settings\\DEK";
+    RegDeleteTreeW(HKEY_CURRENT_USER, kDekKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kDekKey);
 }
-
-void ResetDekSettings() { RemoveRegistryKey(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\DEK"); }
 
 void SetDekSetting(std::wstring_view key, std::wstring_view text) {
     platform::SetRegString(HKEY_CURRENT_USER, dek::kSettingsKey, key, text);

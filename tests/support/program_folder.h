@@ -55,11 +55,10 @@ std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x
 // The colour of one pixel of a decoded picture.
 COLORREF PixelOf(const platform::Picture& picture, int x, int y);
 
-// A registry value or a whole key (everything below it too) removed; gone already is fine.
+// A registry value removed; gone already is fine.
 void RemoveRegistryValue(HKEY root, std::wstring_view key, std::wstring_view name);
-void RemoveRegistryKey(HKEY root, std::wstring_view key);
 
-// The changer's settings (dek::kSettingsKey).
+// The changer's settings (dek::kSettingsKey); reset removes the program's whole key.
 void ResetDekSettings();
 void SetDekSetting(std::wstring_view key, std::wstring_view text);
 std::optional<std::wstring> DekSetting(std::wstring_view key);
