@@ -69,6 +69,12 @@ std::vector<std::wstring> ListRows(HWND listBox) {
     return rows;
 }
 
+SIZE ClientSize(HWND window) {
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 RECT WindowRectOf(HWND window) {
     RECT r = {};
     GetWindowRect(window, &r);

@@ -41,7 +41,8 @@ bool IsChecked(HWND button);
 std::vector<std::wstring> ListRows(HWND listBox);
 int ListSelection(HWND listBox);
 
-// The window's frame on the screen.
+// Client size in pixels, and the screen position of the window's top-left corner.
+SIZE ClientSize(HWND window);
 RECT WindowRectOf(HWND window);
 
 bool TrayIconPresent(HWND mainWindow);

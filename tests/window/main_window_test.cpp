@@ -25,10 +25,7 @@ protected:
         SendMessageW(Main(), dek::TrayIcon::kCallbackMessage, dek::TrayIcon::kId, mouseMessage);
     }
     // The outer size stays fixed, so a menu bar takes its height from the client area.
-    bool HasMenuBar() const {
-        RECT client = {};
-        return GetClientRect(Main(), &client) && client.bottom < platform::TwipsToPixels(8175, platform::WindowDpi(Main()));
-    }
+    bool HasMenuBar() const { return ClientSize(Main()).cy < platform::TwipsToPixels(8175, platform::WindowDpi(Main())); }
     bool IsOutOfSight() const {
         const RECT r = WindowRectOf(Main());
         return r.left == GetSystemMetrics(SM_CXSCREEN) && r.top == GetSystemMetrics(SM_CYSCREEN);
