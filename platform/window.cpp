@@ -40,7 +40,6 @@ KindStyle StyleOf(ControlKind kind, bool startsGroup) {
     case ControlKind::ComboBox:
         return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | group, 0};
     case ControlKind::Picture: return {L"STATIC", SS_BITMAP | SS_NOTIFY, 0};
-    case ControlKind::Placeholder: return {L"STATIC", group, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -126,7 +125,7 @@ void Window::CreateControls(std::span<const ControlSpec> specs) {
         const bool startsGroup = spec.kind != ControlKind::Option || previous != ControlKind::Option;
         const KindStyle kind = StyleOf(spec.kind, startsGroup);
         previous = spec.kind;
-        const DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
+        const DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (spec.enabled ? 0 : WS_DISABLED);
         CreateWindowExW(kind.exStyle, kind.className, spec.text, style, 0, 0, 0, 0, hwnd_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     }

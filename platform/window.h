@@ -24,7 +24,6 @@ enum class ControlKind {
     ListBox,      // single selection, rows in the order added
     ComboBox,     // editable text field with a drop-down list
     Picture,      // a picture box: takes the size of the bitmap it is given; clicks reach the parent
-    Placeholder,  // an empty static control that only holds its place in the layout
 };
 
 struct ControlSpec {
@@ -32,8 +31,7 @@ struct ControlSpec {
     ControlKind kind;
     const wchar_t* text;
     int left, top, width, height;  // twips, in the parent's client area
-    bool enabled = true;
-    bool visible = true;
+    bool enabled = true;  // every control is visible
 };
 
 // The interface font: a face by name, the character set that picks a replacement where the face

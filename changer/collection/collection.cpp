@@ -57,13 +57,11 @@ CollectionChange Collection::FolderChanged(ShelfKind kind) {
     const std::vector<std::wstring> names = platform::ListFiles(FolderOf(kind), Extension(kind));
     const std::unordered_set<std::wstring> listed(names.begin(), names.end());
     std::unordered_set<std::wstring> shown;
-    std::vector<std::wstring> gone;
-    for (const ShelfItem& item : Of(kind).Items()) {
-        shown.insert(item.name);
-        if (!listed.contains(item.name)) gone.push_back(item.name);
-    }
     ShelfChange change;
-    for (const std::wstring& name : gone) change.Then(Of(kind).Remove(name));
+    for (const ShelfItem& item : std::vector(Of(kind).Items())) {
+        if (listed.contains(item.name)) shown.insert(item.name);
+        else change.Then(Of(kind).Remove(item.name));
+    }
     for (const std::wstring& name : names) {
         if (!shown.contains(name)) change.Then(ShelfFileChanged(kind, name));
     }
@@ -84,14 +82,10 @@ Brought Collection::BringScreenSaver(const std::wstring& source) {
     return CopyIntoCollection(source, platform::JoinPath(folders_.saver, FileTitleOf(source)));
 }
 
-DWORD Collection::StorePosition(const std::wstring& wallpaper, DisplayPosition position) {
-    return records_.Write(wallpaper, position);
-}
-
 Collection::Deleted Collection::DeleteSelected(ShelfKind kind) {
     const bool wallpaper = kind == ShelfKind::Wallpapers;
     const std::wstring name = Of(kind).Selected();
-    const std::wstring path = platform::JoinPath(wallpaper ? folders_.wall : folders_.saver, name);
+    const std::wstring path = platform::JoinPath(FolderOf(kind), name);
     const DWORD error = platform::DeleteFileAt(path) ? ERROR_SUCCESS : GetLastError();
     // The record goes only with the picture itself.
     if (wallpaper && platform::LookUpEntry(path) == platform::EntryKind::Missing) records_.Remove(name);

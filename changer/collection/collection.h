@@ -36,6 +36,7 @@ public:
     Shelf& ScreenSavers() { return screenSavers_; }
     const Shelf& ScreenSavers() const { return screenSavers_; }
     Shelf& Of(ShelfKind kind) { return kind == ShelfKind::Wallpapers ? wallpapers_ : screenSavers_; }
+    std::wstring FolderOf(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? folders_.wall : folders_.saver; }
 
     // Lists the wallpapers anew, creating the missing display records (Center) and reading the
     // positions (all Center without `readPositions`, for a run that only picks); the last
@@ -60,7 +61,7 @@ public:
     BroughtWallpaper BringWallpaper(const std::wstring& source);
     Brought BringScreenSaver(const std::wstring& source);
     // ERROR_SUCCESS, or why the record could not be written (the record as it was then stays).
-    DWORD StorePosition(const std::wstring& wallpaper, DisplayPosition position);
+    DWORD StorePosition(const std::wstring& wallpaper, DisplayPosition position) { return records_.Write(wallpaper, position); }
     // Deletes the selected item's file, a wallpaper's record with it (a file that cannot be deleted
     // stays, with its record), and lists the folder anew; delete is then withdrawn from the
     // selection. The system's error, or ERROR_SUCCESS.
@@ -71,7 +72,6 @@ public:
     Deleted DeleteSelected(ShelfKind kind);
 
 private:
-    std::wstring FolderOf(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? folders_.wall : folders_.saver; }
     std::wstring_view Extension(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? L"" : L".scr"; }
     static CollectionChange Changed(ShelfKind kind, ShelfChange change);
     ShelfChange ShelfFileChanged(ShelfKind kind, const std::wstring& name);

@@ -81,9 +81,7 @@ void CollectionEditor::StorePosition(const std::wstring& wallpaper, DisplayPosit
 
 // The lists show what the folders hold afterwards, deleted or not.
 void CollectionEditor::DeleteSelected(ShelfKind kind) {
-    const std::wstring path = platform::JoinPath(kind == ShelfKind::Wallpapers ? collection_.Folders().wall
-                                                                                : collection_.Folders().saver,
-                                                 collection_.Of(kind).Selected());
+    const std::wstring path = platform::JoinPath(collection_.FolderOf(kind), collection_.Of(kind).Selected());
     const Collection::Deleted deleted = collection_.DeleteSelected(kind);
     lists_.Show(collection_, deleted.change);
     // A file already gone is what was asked for.

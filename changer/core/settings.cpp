@@ -3,12 +3,9 @@
 namespace dek {
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
 int16_t ReadNumber(const SettingsStore& store, std::wstring_view key, int16_t fallback) {
     const std::optional<std::wstring> text = store.Read(key);
-    if (!text) return fallback;
-    return ParseSettingNumber(*text).value_or(fallback);
+    return text ? ParseSettingNumber(*text).value_or(fallback) : fallback;
 }
 
 std::wstring ReadText(const SettingsStore& store, std::wstring_view key, std::wstring_view fallback) {
@@ -18,8 +15,9 @@ std::wstring ReadText(const SettingsStore& store, std::wstring_view key, std::ws
 }  // namespace
 
 std::optional<int16_t> ParseSettingNumber(std::wstring_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    // Blanks (spaces, tabs) around the number are passed over.
+    const size_t first = text.find_first_not_of(L" \t"), last = text.find_last_not_of(L" \t");
+    text = first == std::wstring_view::npos ? std::wstring_view() : text.substr(first, last + 1 - first);
     bool negative = false;
     if (!text.empty() && (text.front() == L'-' || text.front() == L'+')) {
         negative = text.front() == L'-';
