@@ -59,10 +59,6 @@ Window::~Window() {
     }
 }
 
-Window* Window::FromHandle(HWND hwnd) {
-    return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
-}
-
 int Window::Px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 bool Window::CreateTopLevel(const TopLevelSpec& spec) {
@@ -202,7 +198,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
             ++g_openTopLevelWindows;
         }
     }
-    Window* self = FromHandle(hwnd);
+    // The object of a window created through this class, or null (before WM_NCCREATE, after WM_NCDESTROY).
+    Window* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_ACTIVATE && self->KeepControlFocus(wParam)) return 0;
     if (message == WM_DPICHANGED) {

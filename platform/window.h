@@ -64,9 +64,6 @@ public:
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
     int Px(int twips) const;
 
-    // The object of a window created through this class, or null.
-    static Window* FromHandle(HWND hwnd);
-
     // Texts and states of controls.
     std::wstring Text(int id) const;
     void SetText(int id, std::wstring_view text);

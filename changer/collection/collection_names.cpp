@@ -19,6 +19,11 @@ std::wstring LowerAscii(std::wstring_view text) {
     return lower;
 }
 
+// What failed, the file it failed on, and why.
+std::wstring FailureMessage(std::wstring_view what, std::wstring_view path, std::wstring_view reason) {
+    return std::wstring(what) + L"\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+}
+
 }  // namespace
 
 std::wstring CutAtNul(std::wstring_view text) {
@@ -55,29 +60,23 @@ DropKind DropKindOf(std::wstring_view path, std::span<const std::wstring> pictur
 }
 
 std::wstring ScreenSaverCommandLine(std::wstring_view saverDir, std::wstring_view fileName, std::wstring_view option) {
-    std::wstring commandLine = L"\"";
-    commandLine += saverDir;
-    commandLine += L'\\';
-    commandLine += fileName;
-    commandLine += L"\" ";
-    commandLine += option;
-    return commandLine;
+    return L"\"" + std::wstring(saverDir) + L"\\" + std::wstring(fileName) + L"\" " + std::wstring(option);
 }
 
 std::wstring CannotAddMessage(std::wstring_view path, std::wstring_view reason) {
-    return L"次のファイルを追加できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+    return FailureMessage(L"次のファイルを追加できませんでした。", path, reason);
 }
 
 std::wstring CannotStorePositionMessage(std::wstring_view recordPath, std::wstring_view reason) {
-    return L"壁紙の表示位置を保存できませんでした。\r\n" + std::wstring(recordPath) + L"\r\n\r\n" + std::wstring(reason);
+    return FailureMessage(L"壁紙の表示位置を保存できませんでした。", recordPath, reason);
 }
 
 std::wstring CannotDeleteMessage(std::wstring_view path, std::wstring_view reason) {
-    return L"次のファイルを削除できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+    return FailureMessage(L"次のファイルを削除できませんでした。", path, reason);
 }
 
 std::wstring CannotApplyMessage(std::wstring_view path, std::wstring_view reason) {
-    return L"次のファイルを設定できませんでした。\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
+    return FailureMessage(L"次のファイルを設定できませんでした。", path, reason);
 }
 
 std::wstring NotABitmapReason() { return L"ビットマップ画像として読み込めません。"; }

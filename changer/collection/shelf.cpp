@@ -27,8 +27,7 @@ size_t Shelf::PlaceOf(std::wstring_view name) const {
 
 std::optional<size_t> Shelf::Find(std::wstring_view name) const {
     const auto found = std::find_if(items_.begin(), items_.end(), [&](const ShelfItem& item) { return item.name == name; });
-    if (found == items_.end()) return std::nullopt;
-    return static_cast<size_t>(found - items_.begin());
+    return found == items_.end() ? std::nullopt : std::optional<size_t>(found - items_.begin());
 }
 
 ShelfChange Shelf::Put(ShelfItem item) {
@@ -77,10 +76,6 @@ std::optional<size_t> Shelf::PickAtRandom(const std::function<double()>& draw) {
     Select(items_[static_cast<size_t>(pick)].name);
     return static_cast<size_t>(pick);
 }
-
-}  // namespace dek
-
-namespace dek {
 
 std::optional<size_t> Shelf::PickFollowing() {
     if (items_.size() < 2) return std::nullopt;

@@ -8,8 +8,7 @@
 
 using namespace dektest;
 
-class DekProcess : public testing::Test {
-protected:
+struct DekProcess : testing::Test {
     ChangerStateGuard guard;
 };
 
