@@ -167,9 +167,8 @@ TEST_F(DetailedSettings, OutlivesTheMainWindow) {
 
 std::wstring SelectedTreeItem(HWND tree) {
     wchar_t text[512] = {};
-    TVITEMW item = {TVIF_TEXT, reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0))};
-    item.pszText = text;
-    item.cchTextMax = 511;
+    const auto caret = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    TVITEMW item = {TVIF_TEXT, caret, 0, 0, text, 511};
     return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? text : L"";
 }
 
