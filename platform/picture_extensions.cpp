@@ -24,6 +24,12 @@ constexpr PictureKind kKinds[] = {
     {L"AVIF", {L"avif"}},
 };
 
+bool Contains(std::span<const std::wstring> list, std::wstring_view item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+}  // namespace
+
 std::wstring LowerAscii(std::wstring_view text) {
     std::wstring lower(text);
     for (wchar_t& c : lower) {
@@ -31,12 +37,6 @@ std::wstring LowerAscii(std::wstring_view text) {
     }
     return lower;
 }
-
-bool Contains(std::span<const std::wstring> list, std::wstring_view item) {
-    return std::find(list.begin(), list.end(), item) != list.end();
-}
-
-}  // namespace
 
 std::vector<std::wstring> TakenPictureExtensions(std::span<const std::wstring> decoderExtensions) {
     std::vector<std::wstring> listed;

@@ -23,5 +23,7 @@ std::wstring PictureKindNames(std::span<const std::wstring> extensions);
 
 // The file's extension, lower case, without its dot; "" when its name has no dot.
 std::wstring LowerExtensionOf(std::wstring_view fileName);
+// Only ASCII letters lowered: every extension compared against is plain ASCII.
+std::wstring LowerAscii(std::wstring_view text);
 
 }  // namespace platform

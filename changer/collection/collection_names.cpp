@@ -10,15 +10,6 @@ namespace {
 
 std::wstring_view LastThree(std::wstring_view text) { return text.substr(text.size() < 3 ? 0 : text.size() - 3); }
 
-// Only ASCII letters matter: every extension compared against is plain ASCII.
-std::wstring LowerAscii(std::wstring_view text) {
-    std::wstring lower(text);
-    for (wchar_t& c : lower) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    }
-    return lower;
-}
-
 // What failed, the file it failed on, and why.
 std::wstring FailureMessage(std::wstring_view what, std::wstring_view path, std::wstring_view reason) {
     return std::wstring(what) + L"\r\n" + std::wstring(path) + L"\r\n\r\n" + std::wstring(reason);
@@ -50,7 +41,7 @@ std::wstring ConvertedBitmapName(std::wstring_view fileName) {
 }
 
 DropKind DropKindOf(std::wstring_view path, std::span<const std::wstring> pictureExtensions) {
-    const std::wstring lastThree = LowerAscii(LastThree(path));
+    const std::wstring lastThree = platform::LowerAscii(LastThree(path));
     if (lastThree == L"scr") return DropKind::ScreenSaver;
     if (lastThree == L"jpg" || lastThree == L"bmp" || lastThree == L"gif") return DropKind::Wallpaper;
     const std::wstring extension = platform::LowerExtensionOf(FileTitleOf(path));

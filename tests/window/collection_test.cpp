@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "platform/pictures.h"
 #include "tests/window/window_test.h"

@@ -3,7 +3,6 @@
 #include "tests/window/window_test.h"
 
 #include <commctrl.h>
-#include <dlgs.h>
 #include <shlobj.h>
 
 #include <filesystem>
