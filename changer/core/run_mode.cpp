@@ -1,11 +1,10 @@
 #include "changer/core/run_mode.h"
 
+#include <algorithm>
+
 namespace dek {
-namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-}  // namespace
+constexpr wchar_t kBlanks[] = L" \t";
 
 std::wstring_view ArgumentsOf(std::wstring_view commandLine) {
     size_t i = 0;
@@ -15,16 +14,13 @@ std::wstring_view ArgumentsOf(std::wstring_view commandLine) {
         const size_t close = commandLine.find(L'"', 1);
         i = close == std::wstring_view::npos ? commandLine.size() : close + 1;
     } else {
-        while (i < commandLine.size() && !IsBlank(commandLine[i])) ++i;
+        i = std::min(commandLine.find_first_of(kBlanks), commandLine.size());
     }
-    while (i < commandLine.size() && IsBlank(commandLine[i])) ++i;
-    return commandLine.substr(i);
+    return commandLine.substr(std::min(commandLine.find_first_not_of(kBlanks, i), commandLine.size()));
 }
 
 std::wstring RunModeText(std::wstring_view arguments) {
-    size_t start = 0;
-    while (start < arguments.size() && IsBlank(arguments[start])) ++start;
-    std::wstring mode(arguments.substr(start, 2));
+    std::wstring mode(arguments.substr(std::min(arguments.find_first_not_of(kBlanks), arguments.size()), 2));
     for (wchar_t& c : mode) {
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
     }
