@@ -3,6 +3,7 @@
 // Runs in a program folder (Wall, Saver, dat) given as its current folder.
 #include <windows.h>
 
+#include "bench/floor_parts.h"
 #include "platform/handles.h"
 
 namespace {
@@ -50,31 +51,18 @@ bool PickFile(const wchar_t* pattern, wchar_t (&name)[MAX_PATH]) {
     return first[0] != L'\0';
 }
 
-// The display record's digit: '0' centre, '1' tile, '2' stretch.
-char ReadRecord(const wchar_t* wallName) {
-    wchar_t path[MAX_PATH + 8];
-    lstrcpyW(path, L"dat\\");
-    lstrcatW(path, wallName);
-    lstrcatW(path, L".dat");
-    platform::UniqueFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    char digit = '0';
-    DWORD got = 0;
-    if (file) ReadFile(file.get(), &digit, 1, &got, nullptr);
-    return digit;
-}
-
 void SetDesktopValue(HKEY desktop, const wchar_t* name, const wchar_t* text) {
     RegSetValueExW(desktop, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                    static_cast<DWORD>((lstrlenW(text) + 1) * sizeof(wchar_t)));
 }
 
 void ApplyWallpaper(const wchar_t* name) {
-    const char record = ReadRecord(name);
+    const wchar_t record = benchfloor::ReadRecord(name);
     platform::UniqueHKey desktop;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         desktop.put(), nullptr) == ERROR_SUCCESS) {
-        SetDesktopValue(desktop.get(), L"TileWallpaper", record == '1' ? L"1" : L"0");
-        SetDesktopValue(desktop.get(), L"WallpaperStyle", record == '2' ? L"2" : L"0");
+        SetDesktopValue(desktop.get(), L"TileWallpaper", record == L'1' ? L"1" : L"0");
+        SetDesktopValue(desktop.get(), L"WallpaperStyle", record == L'2' ? L"2" : L"0");
     }
     wchar_t relative[MAX_PATH + 8];
     wchar_t path[MAX_PATH * 2];

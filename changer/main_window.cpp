@@ -13,29 +13,28 @@
 namespace dek {
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
+using enum platform::ControlKind;
 
 // Client area 10200 x 8175 twips. Table order is keyboard order.
-const ControlSpec kLayout[] = {
-    {WallpaperHeading, ControlKind::Label, L"壁紙", 120, 0, 525, 240},
-    {ScreenSaverHeading, ControlKind::Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 8520, 0, 1515, 240},
-    {AddWallpaperButton, ControlKind::Button, L"追加", 120, 360, 855, 255},
-    {DeleteWallpaperButton, ControlKind::Button, L"削除", 1080, 360, 855, 255, false},
-    {PreviewWallpaperButton, ControlKind::Button, L"ﾌﾟﾚ ﾋﾞｭｰ", 2040, 360, 975, 255, false},
-    {WallpaperPositionButton, ControlKind::Button, L"表示位置", 3120, 360, 975, 255},
-    {ApplyWallpaperButton, ControlKind::Button, L"変更", 4200, 360, 855, 255, false},
-    {AddScreenSaverButton, ControlKind::Button, L"追加", 5280, 360, 855, 255},
-    {DeleteScreenSaverButton, ControlKind::Button, L"削除", 6240, 360, 855, 255, false},
-    {PreviewScreenSaverButton, ControlKind::Button, L"ﾌﾟﾚ ﾋﾞｭｰ", 7200, 360, 975, 255, false},
-    {ScreenSaverSettingsButton, ControlKind::Button, L"設定", 8280, 360, 855, 255},
-    {ApplyScreenSaverButton, ControlKind::Button, L"変更", 9240, 360, 855, 255, false},
-    {WallpaperList, ControlKind::ListBox, L"", 120, 720, 4935, 6900},
-    {ScreenSaverList, ControlKind::ListBox, L"", 5160, 720, 4935, 6930},
-    {DetailedSettingsButton, ControlKind::Button, L"詳細設定", 120, 7800, 1215, 255},
-    {VersionButton, ControlKind::Button, L"ﾊﾞｰｼﾞｮﾝ情報", 6240, 7800, 1455, 255},
-    {HideToTrayButton, ControlKind::Button, L"ﾀｽｸﾊﾞｰへ", 7920, 7800, 1215, 255},
-    {ExitButton, ControlKind::Button, L"終了", 9240, 7800, 855, 255},
+const platform::ControlSpec kLayout[] = {
+    {WallpaperHeading, Label, L"壁紙", 120, 0, 525, 240},
+    {ScreenSaverHeading, Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 8520, 0, 1515, 240},
+    {AddWallpaperButton, Button, L"追加", 120, 360, 855, 255},
+    {DeleteWallpaperButton, Button, L"削除", 1080, 360, 855, 255, false},
+    {PreviewWallpaperButton, Button, L"ﾌﾟﾚ ﾋﾞｭｰ", 2040, 360, 975, 255, false},
+    {WallpaperPositionButton, Button, L"表示位置", 3120, 360, 975, 255},
+    {ApplyWallpaperButton, Button, L"変更", 4200, 360, 855, 255, false},
+    {AddScreenSaverButton, Button, L"追加", 5280, 360, 855, 255},
+    {DeleteScreenSaverButton, Button, L"削除", 6240, 360, 855, 255, false},
+    {PreviewScreenSaverButton, Button, L"ﾌﾟﾚ ﾋﾞｭｰ", 7200, 360, 975, 255, false},
+    {ScreenSaverSettingsButton, Button, L"設定", 8280, 360, 855, 255},
+    {ApplyScreenSaverButton, Button, L"変更", 9240, 360, 855, 255, false},
+    {WallpaperList, ListBox, L"", 120, 720, 4935, 6900},
+    {ScreenSaverList, ListBox, L"", 5160, 720, 4935, 6930},
+    {DetailedSettingsButton, Button, L"詳細設定", 120, 7800, 1215, 255},
+    {VersionButton, Button, L"ﾊﾞｰｼﾞｮﾝ情報", 6240, 7800, 1455, 255},
+    {HideToTrayButton, Button, L"ﾀｽｸﾊﾞｰへ", 7920, 7800, 1215, 255},
+    {ExitButton, Button, L"終了", 9240, 7800, 855, 255},
 };
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -15,10 +15,6 @@ std::wstring ErrorText(DWORD code) {
     return text;
 }
 
-}  // namespace platform
-
-namespace platform {
-
 std::wstring ErrorTextOfResult(HRESULT result) {
     return ErrorText(HRESULT_FACILITY(result) == FACILITY_WIN32 ? static_cast<DWORD>(HRESULT_CODE(result))
                                                                 : static_cast<DWORD>(result));

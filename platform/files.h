@@ -16,7 +16,6 @@ namespace platform {
 // The folder of the running program file, without a trailing separator.
 std::wstring ProgramFolder();
 
-// folder & "\" & name.
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 
 enum class EntryKind { Missing, File, Folder };

@@ -15,19 +15,18 @@
 namespace dekset {
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
+using enum platform::ControlKind;
 
 // Client area 6630 x 1575 twips. Table order is keyboard order.
-const ControlSpec kLayout[] = {
-    {DestinationLabel, ControlKind::Label, L"ショートカットを作成するフォルダ", 120, 120, 2475, 180},
-    {BrowseButton, ControlKind::Button, L"...", 6240, 360, 255, 255},
-    {CreateShortcutButton, ControlKind::Button, L"ショートカット作成", 3360, 1200, 1815, 255, false},
-    {ExitButton, ControlKind::Button, L"終了", 5280, 1200, 1215, 255},
-    {DestinationBox, ControlKind::ComboBox, L"", 120, 360, 6015, 300},
-    {StartModeOption(0), ControlKind::Option, InfoOf(StartMode::Normal).caption.data(), 120, 720, 2655, 255},
-    {StartModeOption(1), ControlKind::Option, InfoOf(StartMode::Hidden).caption.data(), 120, 960, 2655, 255},
-    {StartModeOption(2), ControlKind::Option, InfoOf(StartMode::RandomOnly).caption.data(), 120, 1200, 2655, 255},
+const platform::ControlSpec kLayout[] = {
+    {DestinationLabel, Label, L"ショートカットを作成するフォルダ", 120, 120, 2475, 180},
+    {BrowseButton, Button, L"...", 6240, 360, 255, 255},
+    {CreateShortcutButton, Button, L"ショートカット作成", 3360, 1200, 1815, 255, false},
+    {ExitButton, Button, L"終了", 5280, 1200, 1215, 255},
+    {DestinationBox, ComboBox, L"", 120, 360, 6015, 300},
+    {StartModeOption(0), Option, InfoOf(StartMode::Normal).caption.data(), 120, 720, 2655, 255},
+    {StartModeOption(1), Option, InfoOf(StartMode::Hidden).caption.data(), 120, 960, 2655, 255},
+    {StartModeOption(2), Option, InfoOf(StartMode::RandomOnly).caption.data(), 120, 1200, 2655, 255},
 };
 
 // A fixed single frame with a close box and no minimise or maximise box.

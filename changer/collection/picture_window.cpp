@@ -6,12 +6,11 @@
 namespace dek {
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
+using enum platform::ControlKind;
 
 // PreviewPicture at the top-left corner of the inner area; it takes its size from its picture.
-const ControlSpec kLayout[] = {
-    {PreviewPicture, ControlKind::Picture, L"", 0, 0, 0, 0},
+const platform::ControlSpec kLayout[] = {
+    {PreviewPicture, Picture, L"", 0, 0, 0, 0},
 };
 
 // A fixed dialog frame without caption, control box or minimise and maximise boxes: no title bar.

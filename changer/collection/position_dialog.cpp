@@ -6,19 +6,18 @@
 namespace dek {
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
+using enum platform::ControlKind;
 
 // Client area 2535 x 2775 twips. Table order is the keyboard order: "並べて表示", "中央に表示",
 // OK, "拡大", then the two that came later; on screen the options stand in the order of their
 // positions, OK below them.
-const ControlSpec kLayout[] = {
-    {PositionOption(Tile), ControlKind::Option, L"並べて表示", 240, 600, 2055, 300},
-    {PositionOption(Center), ControlKind::Option, L"中央に表示", 240, 240, 2055, 300},
-    {PositionOkButton, ControlKind::Button, L"OK", 720, 2160, 1095, 375},
-    {PositionOption(Stretch), ControlKind::Option, L"拡大", 240, 960, 2055, 300},
-    {PositionOption(Fit), ControlKind::Option, L"画面に合わせる", 240, 1320, 2055, 300},
-    {PositionOption(Fill), ControlKind::Option, L"画面を埋める", 240, 1680, 2055, 300},
+const platform::ControlSpec kLayout[] = {
+    {PositionOption(Tile), Option, L"並べて表示", 240, 600, 2055, 300},
+    {PositionOption(Center), Option, L"中央に表示", 240, 240, 2055, 300},
+    {PositionOkButton, Button, L"OK", 720, 2160, 1095, 375},
+    {PositionOption(Stretch), Option, L"拡大", 240, 960, 2055, 300},
+    {PositionOption(Fit), Option, L"画面に合わせる", 240, 1320, 2055, 300},
+    {PositionOption(Fill), Option, L"画面を埋める", 240, 1680, 2055, 300},
 };
 constexpr DisplayPosition kPositions[] = {Center, Tile, Stretch, Fit, Fill};
 

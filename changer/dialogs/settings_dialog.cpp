@@ -11,38 +11,37 @@
 namespace dek {
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
+using enum platform::ControlKind;
 
 constexpr int kClientWidth = 4575;
 constexpr int kClientHeight = 5595;
 
 // Top to bottom; table order is keyboard order, and each frame comes before what it holds.
-const ControlSpec kLayout[] = {
-    {DefaultFoldersFrame, ControlKind::Frame, L"ﾃﾞﾌｫﾙﾄのﾃﾞｨﾚｸﾄﾘ", 120, 60, 4335, 1410},
-    {WallpaperFolderLabel, ControlKind::Label, L"壁紙", 240, 300, 3615, 210},
-    {WallpaperFolderBox, ControlKind::Edit, L"", 240, 510, 3615, 285},
-    {BrowseWallpaperFolderButton, ControlKind::Button, L"...", 3960, 510, 375, 285},
-    {ScreenSaverFolderLabel, ControlKind::Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 240, 870, 3615, 210},
-    {ScreenSaverFolderBox, ControlKind::Edit, L"", 240, 1080, 3615, 285},
-    {BrowseScreenSaverFolderButton, ControlKind::Button, L"...", 3960, 1080, 375, 285},
-    {ScreenSaverFrame, ControlKind::Frame, L"ｽｸﾘｰﾝｾｰﾊﾞｰ固有の設定", 120, 1560, 4335, 1140},
-    {WaitTimeLabel, ControlKind::Label, L"待ち時間", 240, 1845, 840, 210},
-    {WaitTimeBox, ControlKind::Edit, L"0", 1080, 1800, 615, 285},
-    {WaitTimeUnitLabel, ControlKind::Label, L"分 (1 ～ 60)", 1800, 1845, 2535, 210},
-    {ScreenSaverOnOption, ControlKind::Option, L"ON", 240, 2145, 1095, 240},
-    {ScreenSaverOffOption, ControlKind::Option, L"OFF", 240, 2385, 1095, 240},
-    {ChangeAtStartupCheck, ControlKind::CheckBox, L"起動時に変更", 120, 2790, 4335, 240},
-    {ChangeOnIntervalCheck, ControlKind::CheckBox, L"一定時間ごとに変更", 120, 3060, 4335, 240},
-    {IntervalBox, ControlKind::Edit, L"0", 360, 3330, 735, 285},
-    {IntervalUnitLabel, ControlKind::Label, L"分 (0なら変更しない)", 1200, 3375, 3255, 210},
-    {PlaySoundCheck, ControlKind::CheckBox, L"変更時にｻｳﾝﾄﾞを再生する", 120, 3705, 4335, 240},
-    {SoundFileLabel, ControlKind::Label, L"WAVﾌｧｲﾙの場所:", 120, 4005, 4335, 210},
-    {SoundFileBox, ControlKind::Edit, L"", 120, 4230, 3855, 285},
-    {BrowseSoundFileButton, ControlKind::Button, L"...", 4080, 4230, 375, 285},
-    {SettingsOkButton, ControlKind::Button, L"OK", 3360, 4740, 1095, 375},
+const platform::ControlSpec kLayout[] = {
+    {DefaultFoldersFrame, Frame, L"ﾃﾞﾌｫﾙﾄのﾃﾞｨﾚｸﾄﾘ", 120, 60, 4335, 1410},
+    {WallpaperFolderLabel, Label, L"壁紙", 240, 300, 3615, 210},
+    {WallpaperFolderBox, Edit, L"", 240, 510, 3615, 285},
+    {BrowseWallpaperFolderButton, Button, L"...", 3960, 510, 375, 285},
+    {ScreenSaverFolderLabel, Label, L"ｽｸﾘｰﾝｾｰﾊﾞｰ", 240, 870, 3615, 210},
+    {ScreenSaverFolderBox, Edit, L"", 240, 1080, 3615, 285},
+    {BrowseScreenSaverFolderButton, Button, L"...", 3960, 1080, 375, 285},
+    {ScreenSaverFrame, Frame, L"ｽｸﾘｰﾝｾｰﾊﾞｰ固有の設定", 120, 1560, 4335, 1140},
+    {WaitTimeLabel, Label, L"待ち時間", 240, 1845, 840, 210},
+    {WaitTimeBox, Edit, L"0", 1080, 1800, 615, 285},
+    {WaitTimeUnitLabel, Label, L"分 (1 ～ 60)", 1800, 1845, 2535, 210},
+    {ScreenSaverOnOption, Option, L"ON", 240, 2145, 1095, 240},
+    {ScreenSaverOffOption, Option, L"OFF", 240, 2385, 1095, 240},
+    {ChangeAtStartupCheck, CheckBox, L"起動時に変更", 120, 2790, 4335, 240},
+    {ChangeOnIntervalCheck, CheckBox, L"一定時間ごとに変更", 120, 3060, 4335, 240},
+    {IntervalBox, Edit, L"0", 360, 3330, 735, 285},
+    {IntervalUnitLabel, Label, L"分 (0なら変更しない)", 1200, 3375, 3255, 210},
+    {PlaySoundCheck, CheckBox, L"変更時にｻｳﾝﾄﾞを再生する", 120, 3705, 4335, 240},
+    {SoundFileLabel, Label, L"WAVﾌｧｲﾙの場所:", 120, 4005, 4335, 210},
+    {SoundFileBox, Edit, L"", 120, 4230, 3855, 285},
+    {BrowseSoundFileButton, Button, L"...", 4080, 4230, 375, 285},
+    {SettingsOkButton, Button, L"OK", 3360, 4740, 1095, 375},
     // Came later: below everything that was there.
-    {WallpaperPerMonitorCheck, ControlKind::CheckBox, L"モニターごとに別の壁紙", 120, 5235, 4335, 240},
+    {WallpaperPerMonitorCheck, CheckBox, L"モニターごとに別の壁紙", 120, 5235, 4335, 240},
 };
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;

@@ -189,9 +189,6 @@ int WindowCount(const wchar_t* className) {
     return count;
 }
 
-}  // namespace dektest
-
-namespace dektest {
 namespace {
 
 std::wstring KindOf(HWND control) {
