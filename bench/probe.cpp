@@ -140,13 +140,12 @@ struct Figure {
 
 std::string Summary(std::vector<double> values, const char* format) {
     std::sort(values.begin(), values.end());
-    char text[96];
-    std::snprintf(text, sizeof text, format, values[values.size() / 2]);
-    std::string summary = text;
-    std::snprintf(text, sizeof text, format, values.front());
-    summary += std::string(" (") + text;
-    std::snprintf(text, sizeof text, format, values.back());
-    return summary + ".." + text + ")";
+    auto text = [&](double value) {
+        char printed[96];
+        std::snprintf(printed, sizeof printed, format, value);
+        return std::string(printed);
+    };
+    return text(values[values.size() / 2]) + " (" + text(values.front()) + ".." + text(values.back()) + ")";
 }
 
 double Median(std::vector<double> values) {

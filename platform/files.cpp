@@ -8,6 +8,8 @@
 namespace platform {
 namespace {
 
+constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
 // The text of a call that fills a buffer of a given size and answers the length it wrote, 0 for a
 // failure, or, when the buffer was too small, the size it needs (or the whole buffer, cut short).
 template <typename Call>
@@ -33,10 +35,7 @@ std::wstring ProgramFolder() {
 }
 
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) {
-    std::wstring path(folder);
-    path += L'\\';
-    path += name;
-    return path;
+    return std::wstring(folder) + L'\\' + std::wstring(name);
 }
 
 EntryKind LookUpEntry(const std::wstring& path) {
@@ -44,11 +43,6 @@ EntryKind LookUpEntry(const std::wstring& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::Missing;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
 }
-
-namespace {
-constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-}  // namespace
 
 bool IsNormalFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

@@ -33,9 +33,7 @@ CollectionChange Collection::RefreshScreenSavers() {
 }
 
 CollectionChange Collection::Changed(ShelfKind kind, ShelfChange change) {
-    CollectionChange changed;
-    (kind == ShelfKind::Wallpapers ? changed.wallpapers : changed.screenSavers) = std::move(change);
-    return changed;
+    return kind == ShelfKind::Wallpapers ? CollectionChange{std::move(change), {}} : CollectionChange{{}, std::move(change)};
 }
 
 CollectionChange Collection::FileChanged(ShelfKind kind, const std::wstring& name) {

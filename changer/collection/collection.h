@@ -33,7 +33,6 @@ public:
     const WallRecords& Records() const { return records_; }
     Shelf& Wallpapers() { return wallpapers_; }
     const Shelf& Wallpapers() const { return wallpapers_; }
-    Shelf& ScreenSavers() { return screenSavers_; }
     const Shelf& ScreenSavers() const { return screenSavers_; }
     Shelf& Of(ShelfKind kind) { return kind == ShelfKind::Wallpapers ? wallpapers_ : screenSavers_; }
     std::wstring FolderOf(ShelfKind kind) const { return kind == ShelfKind::Wallpapers ? folders_.wall : folders_.saver; }

@@ -14,11 +14,6 @@ void ShelfChange::Then(ShelfChange next) {
     }
 }
 
-ShelfChange Shelf::Fill(std::vector<ShelfItem> items) {
-    items_ = std::move(items);
-    return {true, {}};
-}
-
 size_t Shelf::PlaceOf(std::wstring_view name) const {
     const auto found = std::lower_bound(items_.begin(), items_.end(), name,
                                         [&](const ShelfItem& item, std::wstring_view n) { return order_(item.name, n); });
@@ -68,9 +63,8 @@ void Shelf::SelectRow(int row) {
 }
 
 std::optional<size_t> Shelf::PickAtRandom(const std::function<double()>& draw) {
-    const size_t count = items_.size();
-    if (count == 0) return std::nullopt;
-    const int places = static_cast<int>(count);
+    const int places = static_cast<int>(items_.size());
+    if (places == 0) return std::nullopt;
     const int pick = DrawPlace(places, [&](int place) { return place != lastPick_ || places == 1; }, draw);
     lastPick_ = pick;
     Select(items_[static_cast<size_t>(pick)].name);

@@ -46,7 +46,10 @@ public:
     const std::vector<ShelfItem>& Items() const { return items_; }
 
     // Every item anew, in list order; the selection stays as it was.
-    ShelfChange Fill(std::vector<ShelfItem> items);
+    ShelfChange Fill(std::vector<ShelfItem> items) {
+        items_ = std::move(items);
+        return {true, {}};
+    }
     // An item that has come into the folder, or whose position has changed: inserted at its place in
     // the order, or its row replaced; nothing when the list shows it so already.
     ShelfChange Put(ShelfItem item);

@@ -39,12 +39,8 @@ bool ChangeTimer::OnTimer(UINT_PTR id, const Settings& settings, const std::func
 }
 
 void ChangeTimer::Hold(bool held) {
-    if (!window_) return;
-    if (held) {
-        SetTimer(window_, kHeldId, kHeldChangeRecheckSeconds * 1000, nullptr);
-    } else {
-        KillTimer(window_, kHeldId);
-    }
+    if (window_ && held) SetTimer(window_, kHeldId, kHeldChangeRecheckSeconds * 1000, nullptr);
+    if (window_ && !held) KillTimer(window_, kHeldId);
 }
 
 }  // namespace dek

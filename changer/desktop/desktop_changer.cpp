@@ -77,10 +77,6 @@ std::wstring DesktopChanger::OnDisplayChange() {
     return ApplyMonitorWallpapers(collection_.Folders(), monitors, names);
 }
 
-std::wstring DesktopChanger::ChangeScreenSaverAtRandom(const Picked& picked) {
-    return ChangeAtRandom(ShelfKind::ScreenSavers, picked);
-}
-
 // A file gone or unreadable since the list was read is passed over once for the next one.
 std::wstring DesktopChanger::ChangeAtRandom(ShelfKind kind, const Picked& picked) {
     Shelf& shelf = collection_.Of(kind);

@@ -34,7 +34,7 @@ public:
     // asked for and two or more monitors, each monitor gets its own (the list shows the primary
     // monitor's).
     std::wstring ChangeWallpaperAtRandom(const Picked& picked = {});
-    std::wstring ChangeScreenSaverAtRandom(const Picked& picked = {});
+    std::wstring ChangeScreenSaverAtRandom(const Picked& picked = {}) { return ChangeAtRandom(ShelfKind::ScreenSavers, picked); }
     // The change sound, then the selected item.
     std::wstring ApplySelectedWallpaper();
     std::wstring ApplySelectedScreenSaver();

@@ -53,7 +53,7 @@ TEST_F(DekProcess, APlainFileWhereAFolderBelongsEndsTheStartWithAFailureCode) {
 TEST_F(DekProcess, OneDekAndOneDekSetRunAtATimeAndNeitherTakesAPlantedDll) {
     ProgramFolder folder(L"resident");  // its DLLs found before the system's, as on Windows (scripts/wine-env.sh)
     for (auto [from, to] : {std::pair(L"DekSet.exe", L"DekSet.exe"), {L"planted_dll.dll", L"winmm.dll"}, {L"planted_dll.dll", L"uxtheme.dll"}}) {
-        CopyFileW((BinFolder() + L"\\" + from).c_str(), (folder / to).c_str(), FALSE);
+        CopyFileW((platform::ProgramFolder() + L"\\" + from).c_str(), (folder / to).c_str(), FALSE);
     }
     WriteFile(folder.Wall() + L"\\w.bmp", MakeBitmap(4, 4, [](int, int) { return 0; }));
     SetDekSetting(L"opt1value", L"1"), SetDekSetting(L"opt3value", L"1");  // a random change at each start, with its sound

@@ -56,7 +56,6 @@ std::wstring MessageBoxText(HWND box) {
     return text;
 }
 
-bool IsEnabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 int ListSelection(HWND listBox) { return static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)); }
 
@@ -237,7 +236,7 @@ std::wstring Snapshot(HWND window) {
         MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
         text += std::to_wstring(GetDlgCtrlID(control)) + L" " + KindOf(control) + L" \"" + WindowText(control) + L"\" " +
                 std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L"x" +
-                std::to_wstring(r.bottom - r.top) + (IsEnabled(control) ? L"" : L" disabled") +
+                std::to_wstring(r.bottom - r.top) + (IsWindowEnabled(control) ? L"" : L" disabled") +
                 (IsWindowVisible(control) ? L"" : L" hidden") + (IsChecked(control) ? L" checked" : L"") + Items(control) +
                 L"\n";
     }
@@ -256,7 +255,7 @@ std::wstring Snapshot(HWND window) {
 }
 
 void ExpectSnapshot(const std::wstring& actual, std::wstring_view name) {
-    const std::wstring path = BinFolder() + L"\\test-data\\snapshots\\" + std::wstring(name);
+    const std::wstring path = platform::ProgramFolder() + L"\\test-data\\snapshots\\" + std::wstring(name);
     std::string shown(actual.size() * 4, '\0'), expected = ReadFile(path + L".txt");
     shown.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, actual.data(), static_cast<int>(actual.size()),
                                                          shown.data(), static_cast<int>(shown.size()), nullptr, nullptr)));

@@ -35,7 +35,6 @@ std::wstring ClassNameOf(HWND window);
 // The texts of every static control of a message box, joined by "\n" (its message text).
 std::wstring MessageBoxText(HWND box);
 
-bool IsEnabled(HWND control);
 bool IsChecked(HWND button);
 
 std::vector<std::wstring> ListRows(HWND listBox);

@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "changer/core/settings_registry.h"
-#include "platform/files.h"
 #include "platform/registry.h"
 
 namespace dektest {
@@ -20,7 +19,7 @@ ProgramFolder::ProgramFolder(std::wstring_view name, std::wstring_view program) 
     std::error_code ignored;
     fs::remove_all(path_, ignored);
     fs::create_directories(path_);
-    if (!program_.empty()) fs::copy_file(BinFolder() + L"\\" + program_, path_ + L"\\" + program_);
+    if (!program_.empty()) fs::copy_file(platform::ProgramFolder() + L"\\" + program_, path_ + L"\\" + program_);
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -53,9 +52,7 @@ std::wstring RecordedCommandLine(const std::wstring& program) {
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
-std::wstring BinFolder() { return platform::ProgramFolder(); }
-
-std::string TestPicture(const wchar_t* name) { return ReadFile(BinFolder() + L"\\test-data\\" + name); }
+std::string TestPicture(const wchar_t* name) { return ReadFile(platform::ProgramFolder() + L"\\test-data\\" + name); }
 
 std::string MakeBitmap(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt) {
     const DWORD stride = (width * 3 + 3) & ~3, header = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);

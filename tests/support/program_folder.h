@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"  // ProgramFolder(): the built programs lie beside the test program
 #include "platform/pictures.h"
 
 namespace dektest {
@@ -41,8 +42,6 @@ std::string ReadFile(const std::wstring& path);
 bool Exists(const std::wstring& path);
 // The names in a folder, sorted.
 std::vector<std::wstring> FolderNames(const std::wstring& folder);
-// The folder of the running test program; the built programs lie beside it.
-std::wstring BinFolder();
 // The command line a copy of command_line_recorder.exe at `program` was started with.
 std::wstring RecordedCommandLine(const std::wstring& program);
 

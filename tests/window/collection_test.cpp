@@ -132,8 +132,8 @@ TEST_F(CollectionButtons, DeleteRemovesTheSelectedWallpaperWithItsRecord) {
     EXPECT_EQ(ListRows(Control(dek::WallpaperList)), (Names{L"全\u3000sky.bmp", L"拡\u3000stuck.bmp"}));
     EXPECT_FALSE(Exists(folder.Dat() + L"\\sea.bmp.dat"));
     EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), 1);
-    EXPECT_FALSE(IsEnabled(Control(dek::DeleteWallpaperButton)));
-    EXPECT_TRUE(IsEnabled(Control(dek::PreviewWallpaperButton)));
+    EXPECT_FALSE(IsWindowEnabled(Control(dek::DeleteWallpaperButton)));
+    EXPECT_TRUE(IsWindowEnabled(Control(dek::PreviewWallpaperButton)));
     fs::remove(folder.Dat() + L"\\sky.bmp.dat");
     ClickRow(dek::WallpaperList, 0);
     Command(dek::DeleteWallpaperButton);
@@ -155,7 +155,7 @@ TEST_F(CollectionButtons, DeleteRemovesTheSelectedWallpaperWithItsRecord) {
 TEST_F(CollectionButtons, TheScreenSaverButtonsActOnTheSelectedSaver) {
     const std::wstring saver = folder.Saver() + L"\\my saver.scr", stray = folder.Saver() + L"\\my.exe";
     WriteFile(folder.Saver() + L"\\old.scr", "old");
-    for (const std::wstring& copy : {saver, stray}) fs::copy_file(BinFolder() + L"\\command_line_recorder.exe", copy);
+    for (const std::wstring& copy : {saver, stray}) fs::copy_file(platform::ProgramFolder() + L"\\command_line_recorder.exe", copy);
     ASSERT_TRUE(Start());
     ClickRow(dek::ScreenSaverList, 0);
     Command(dek::PreviewScreenSaverButton);

@@ -98,8 +98,8 @@ protected:
     // Presses create and expects the success box and this maker's shortcut at `link`.
     void ExpectCreates(const std::wstring& link, const wchar_t* arguments) {
         EXPECT_EQ(Create(), kCreated);
-        const std::wstring dek = BinFolder() + L"\\Dek.exe";
-        ExpectLink({link, dek, BinFolder(), arguments, dek});
+        const std::wstring dek = platform::ProgramFolder() + L"\\Dek.exe";
+        ExpectLink({link, dek, platform::ProgramFolder(), arguments, dek});
     }
 
     ProgramFolder folder{L"dekset", L""};

@@ -72,7 +72,7 @@ TEST_F(DetailedSettings, CorrectsWhatIsTyped) {
     ASSERT_TRUE(IsChecked((*this)[ChangeOnIntervalCheck]));
     SendMessageW((*this)[IntervalBox], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
     EXPECT_EQ(Text(IntervalBox), L"");
-    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
     Type(WaitTimeBox, L"abc");
     EXPECT_EQ(Text(WaitTimeBox), L"1");
 }
@@ -109,11 +109,11 @@ TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
     Write({59, TRUE});
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(Text(WaitTimeBox), L"0");  // under a minute
-    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
     Type(WaitTimeBox, L"0.5");  // rounds to 0
-    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
     Type(WaitTimeBox, L"1.5");  // rounds to 2
-    EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_TRUE(IsWindowEnabled((*this)[SettingsOkButton]));
     Click(ChangeAtStartupCheck);
     Click(ChangeOnIntervalCheck);
     Click(PlaySoundCheck);
@@ -141,7 +141,7 @@ TEST_F(DetailedSettings, AnUnusableIntervalIsRefusedWhileTicked) {
     Write({600, TRUE});
     ASSERT_NE(Open(), nullptr);
     Type(IntervalBox, L"1e9");
-    EXPECT_FALSE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
     // A click sent past the disabled button applies nothing.
     SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(SettingsOkButton, BN_CLICKED), reinterpret_cast<LPARAM>((*this)[SettingsOkButton]));
     EXPECT_TRUE(IsWindow(dialog_));
@@ -149,7 +149,7 @@ TEST_F(DetailedSettings, AnUnusableIntervalIsRefusedWhileTicked) {
     // Clear: the box keeps its text, and OK keeps the interval it had.
     Click(ChangeOnIntervalCheck);
     EXPECT_EQ(Text(IntervalBox), L"1e9");
-    EXPECT_TRUE(IsEnabled((*this)[SettingsOkButton]));
+    EXPECT_TRUE(IsWindowEnabled((*this)[SettingsOkButton]));
     Click(SettingsOkButton);
     ExpectStored({{L"opt2value", L"0"}, {L"changeinterval", L"25"}});
 }
