@@ -1,13 +1,12 @@
 #include "changer/desktop/desktop_changer.h"
 
+#include <algorithm>
 #include <chrono>
 
-#include "changer/desktop/apply.h"
 #include "changer/collection/monitor_picks.h"
 #include "changer/collection/random_pick.h"
+#include "changer/desktop/apply.h"
 #include "changer/desktop/monitor_wallpapers.h"
-
-#include <algorithm>
 
 namespace dek {
 
@@ -38,43 +37,51 @@ std::vector<platform::Monitor> DesktopChanger::MonitorsInOrder() const {
 std::wstring DesktopChanger::ChangeWallpaperAtRandom(const Picked& picked) {
     const std::vector<platform::Monitor> monitors = MonitorsInOrder();
     if (monitors.size() > 1) return ChangeEachMonitorAtRandom(monitors, picked);
-    monitorPicks_.clear();
+    monitorWallpapers_.clear();
     return ChangeAtRandom(ShelfKind::Wallpapers, picked);
+}
+
+// Where a wallpaper stands in the list now; none when it has gone.
+std::optional<int> DesktopChanger::PlaceOf(const std::wstring& name) const {
+    const std::vector<ShelfItem>& items = collection_.Wallpapers().Items();
+    const auto found = std::find_if(items.begin(), items.end(), [&](const ShelfItem& item) { return item.name == name; });
+    return found == items.end() ? std::nullopt : std::optional<int>(static_cast<int>(found - items.begin()));
 }
 
 std::wstring DesktopChanger::ChangeEachMonitorAtRandom(const std::vector<platform::Monitor>& monitors, const Picked& picked) {
     Shelf& shelf = collection_.Wallpapers();
     const int count = static_cast<int>(shelf.Items().size());
     if (count == 0) return {};
-    monitorPicks_.resize(monitors.size());
-    const std::vector<int> places = PickPerMonitor(count, monitorPicks_, [this] { return Draw(); });
-    std::vector<std::wstring> names;
+    std::vector<std::optional<int>> previous(monitors.size());
+    for (size_t i = 0; i < previous.size() && i < monitorWallpapers_.size(); ++i) previous[i] = PlaceOf(monitorWallpapers_[i]);
+    const std::vector<int> places = PickPerMonitor(count, previous, [this] { return Draw(); });
+    monitorWallpapers_.clear();
     for (size_t i = 0; i < places.size(); ++i) {
-        monitorPicks_[i] = places[i];
-        names.push_back(shelf.Items()[static_cast<size_t>(places[i])].name);
-        if (monitors[i].primary) shelf.Select(names.back());
+        monitorWallpapers_.push_back(shelf.Items()[static_cast<size_t>(places[i])].name);
+        if (monitors[i].primary) shelf.Select(monitorWallpapers_.back());
     }
     if (picked) picked();
-    return ApplyMonitorWallpapers(collection_.Folders(), monitors, names);
+    return ApplyMonitorWallpapers(collection_.Folders(), monitors, monitorWallpapers_);
 }
 
+// Kept by name, not by place: the list may have changed meanwhile.
 std::wstring DesktopChanger::OnDisplayChange() {
     const std::vector<platform::Monitor> monitors = MonitorsInOrder();
     const std::vector<ShelfItem>& items = collection_.Wallpapers().Items();
-    if (monitorPicks_.empty() || monitors.size() < 2 || items.empty()) return {};
-    const size_t kept = std::min(monitors.size(), monitorPicks_.size());
-    monitorPicks_.resize(monitors.size());
-    std::vector<std::wstring> names;
-    for (size_t i = 0; i < monitorPicks_.size(); ++i) {
+    if (monitorWallpapers_.empty() || monitors.size() < 2 || items.empty()) return {};
+    monitorWallpapers_.resize(monitors.size());
+    for (size_t i = 0; i < monitorWallpapers_.size(); ++i) {
+        if (PlaceOf(monitorWallpapers_[i])) continue;
         // A wallpaper gone meanwhile, or a new monitor: one not shown on another, while there are enough.
-        if (i >= kept || static_cast<size_t>(*monitorPicks_[i]) >= items.size()) {
-            monitorPicks_[i] = DrawPlace(static_cast<int>(items.size()), [&](int place) {
-                return items.size() < monitorPicks_.size() || std::find(monitorPicks_.begin(), monitorPicks_.begin() + static_cast<std::ptrdiff_t>(i), place) == monitorPicks_.begin() + static_cast<std::ptrdiff_t>(i);
-            }, [this] { return Draw(); });
-        }
-        names.push_back(items[static_cast<size_t>(*monitorPicks_[i])].name);
+        const auto others = [&](int place) {
+            return items.size() < monitors.size() ||
+                   std::find(monitorWallpapers_.begin(), monitorWallpapers_.end(), items[static_cast<size_t>(place)].name) ==
+                       monitorWallpapers_.end();
+        };
+        const int place = DrawPlace(static_cast<int>(items.size()), others, [this] { return Draw(); });
+        monitorWallpapers_[i] = items[static_cast<size_t>(place)].name;
     }
-    return ApplyMonitorWallpapers(collection_.Folders(), monitors, names);
+    return ApplyMonitorWallpapers(collection_.Folders(), monitors, monitorWallpapers_);
 }
 
 // A file gone or unreadable since the list was read is passed over once for the next one.

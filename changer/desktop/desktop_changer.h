@@ -48,6 +48,7 @@ private:
     std::wstring Apply(ShelfKind kind);
     std::wstring ChangeEachMonitorAtRandom(const std::vector<platform::Monitor>& monitors, const Picked& picked);
     std::vector<platform::Monitor> MonitorsInOrder() const;
+    std::optional<int> PlaceOf(const std::wstring& name) const;
 
     Collection& collection_;
     const Settings& settings_;
@@ -56,7 +57,7 @@ private:
     std::mt19937 random_;
     // Each monitor's wallpaper, by the monitor's place in the layout; empty while the desktop has
     // one wallpaper for all.
-    std::vector<std::optional<int>> monitorPicks_;
+    std::vector<std::wstring> monitorWallpapers_;
 };
 
 }  // namespace dek

@@ -251,4 +251,14 @@ TEST_F(DesktopChanges, EachMonitorGetsItsOwnWallpaperInItsPosition) {
     const COLORREF background = GetSysColor(COLOR_DESKTOP);
     EXPECT_EQ(at(beside.x, beside.y), RGB(GetRValue(background), GetGValue(background), GetBValue(background)));
     EXPECT_EQ(ListSelection(Control(dek::WallpaperList)), primaryRed ? 0 : 1);
+    // Monitors rearranged after a new file moved the rows: the same two pictures, one stretched and
+    // one centred, each laid out again on a monitor by its place in the new layout.
+    WriteFile(folder.Wall() + L"\\a.bmp", MakeBitmap(4, 4, [](int, int) { return RGB(255, 255, 255); }));
+    ASSERT_TRUE(PumpUntil([&] { return ListRows(Control(dek::WallpaperList)).size() == 3; }));
+    monitors = {{{0, 0, 200, 100}, true}, {{200, 0, 300, 100}, false}};
+    SendMessageW(Main(), WM_DISPLAYCHANGE, 24, 0);
+    const platform::Picture again = platform::LoadPicture(composed).picture.value();  // throws, failing the test, when unreadable
+    const COLORREF corners[] = {PixelOf(again, 10, 10), PixelOf(again, 210, 10)}, centres[] = {PixelOf(again, 100, 50), PixelOf(again, 250, 50)};
+    EXPECT_EQ(std::count(std::begin(corners), std::end(corners), RGB(255, 0, 0)), 1);
+    EXPECT_EQ(std::count(std::begin(centres), std::end(centres), RGB(0, 0, 255)), 1);
 }
