@@ -69,7 +69,6 @@ TEST_F(DetailedSettings, OpensFilledFromTheSettingsAndTheSystem) {
 // Letters empty the interval box (which then refuses OK while ticked) and turn the wait time into "1".
 TEST_F(DetailedSettings, CorrectsWhatIsTyped) {
     ASSERT_NE(Open(), nullptr);
-    ASSERT_TRUE(IsChecked((*this)[ChangeOnIntervalCheck]));
     SendMessageW((*this)[IntervalBox], EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));
     EXPECT_EQ(Text(IntervalBox), L"");
     EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
@@ -108,10 +107,7 @@ TEST_F(DetailedSettings, LeavingWithoutOkKeepsEverything) {
 TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
     Write({59, TRUE});
     ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Text(WaitTimeBox), L"0");  // under a minute
-    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
-    Type(WaitTimeBox, L"0.5");  // rounds to 0
-    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));
+    EXPECT_FALSE(IsWindowEnabled((*this)[SettingsOkButton]));  // "0": under a minute
     Type(WaitTimeBox, L"1.5");  // rounds to 2
     EXPECT_TRUE(IsWindowEnabled((*this)[SettingsOkButton]));
     Click(ChangeAtStartupCheck);
@@ -132,8 +128,6 @@ TEST_F(DetailedSettings, EnterAppliesEverythingForTheSession) {
                   {L"eachmonitor", L"1"}});
     EXPECT_EQ(Read(), (ScreenSaver{90, FALSE}));
     EXPECT_EQ(DesktopValue(L"ScreenSaveTimeOut"), storedTimeout);
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(std::pair(IsChecked((*this)[ScreenSaverOffOption]), IsChecked((*this)[ScreenSaverOnOption])), std::pair(true, false));
 }
 
 TEST_F(DetailedSettings, AnUnusableIntervalIsRefusedWhileTicked) {
